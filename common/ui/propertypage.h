@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui {
+
+class DataExchange;
+class WizardSheet;
+
+// One page of a wizard sheet, made from the dialog template with the same
+// id. The sheet calls the notifications; pages override the ones they need.
+class PropertyPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PropertyPage(int templateId, const QString &caption, QWidget *parent = nullptr);
+
+    int templateId() const { return m_templateId; }
+    const QString &caption() const { return m_caption; }
+    WizardSheet *sheet() const;
+
+    // Page activated (PSN_SETACTIVE). False declines the activation: the
+    // sheet passes over the page in the direction of travel.
+    virtual bool onSetActive();
+    // Page about to be left (PSN_KILLACTIVE): by default takes over the
+    // controls' values; false keeps the page.
+    virtual bool onKillActive();
+    // Next / Back pressed: 0 for the neighbour in page order, a template id
+    // to jump to, or WizardSheet::Stay.
+    virtual int onWizardNext();
+    virtual int onWizardBack();
+    // Finish pressed: true ends the wizard with the finish result.
+    virtual bool onWizardFinish();
+
+    // Takes over the controls' values into the variables (true) or shows the
+    // variables in the controls (false); false when validation failed.
+    bool updateData(bool saveAndValidate = true);
+
+    // The control of this page with the given id.
+    QWidget *control(int controlId) const;
+    template <typename Widget>
+    Widget *control(int controlId) const
+    {
+        return qobject_cast<Widget *>(control(controlId));
+    }
+
+protected:
+    // Binds variables to controls; the default binds nothing.
+    virtual void doDataExchange(DataExchange &exchange);
+    // Asks the sheet to show these buttons (WizardSheet::Back | Next | Finish).
+    void setWizardButtons(int buttons);
+
+private:
+    int m_templateId;
+    QString m_caption;
+};
+
+} // namespace ui

@@ -1,0 +1,88 @@
+#include "workspacetest.h"
+
+#include "platform/winpath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void WorkspaceTest::SetUp()
+{
+    ASSERT_TRUE(m_root.isValid());
+    m_savedTmp = qgetenv("TMP");
+    m_savedTemp = qgetenv("TEMP");
+    win::mapDrive(QLatin1Char('D'), m_root.path());
+    makeFolder(QStringLiteral("temp"));
+    qputenv("TMP", QFile::encodeName(tempHostPath()));
+}
+
+void WorkspaceTest::TearDown()
+{
+    qputenv("TMP", m_savedTmp);
+    qputenv("TEMP", m_savedTemp);
+    win::resetDrives();
+}
+
+QString WorkspaceTest::winPath(const QString &relative) const
+{
+    QString path = QStringLiteral("D:\\") + relative;
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return path;
+}
+
+QString WorkspaceTest::hostPath(const QString &relative) const
+{
+    QString path = relative;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return relative.isEmpty() ? m_root.path() : m_root.filePath(path);
+}
+
+QString WorkspaceTest::tempHostPath(const QString &relative) const
+{
+    return hostPath(relative.isEmpty() ? QStringLiteral("temp")
+                                       : QStringLiteral("temp/") + relative);
+}
+
+QString WorkspaceTest::tempWinPath() const
+{
+    return winPath(QStringLiteral("temp\\"));
+}
+
+void WorkspaceTest::makeFolder(const QString &relative) const
+{
+    ASSERT_TRUE(QDir().mkpath(hostPath(relative))) << relative.toStdString();
+}
+
+void WorkspaceTest::writeFile(const QString &relative, const QByteArray &bytes) const
+{
+    const QString path = hostPath(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray WorkspaceTest::readFile(const QString &relative) const
+{
+    return readHostFile(hostPath(relative));
+}
+
+QByteArray WorkspaceTest::readHostFile(const QString &hostPath)
+{
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QByteArray utf16le(const QString &text, bool withBom)
+{
+    QByteArray bytes;
+    if (withBom)
+        bytes.append("\xFF\xFE", 2);
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}

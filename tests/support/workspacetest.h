@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// Gives every test its own folder, mapped as drive D:, and its own temp
+// folder D:\temp\ (TMP), so tests never see each other's files.
+class WorkspaceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // "D:\" followed by the relative path (either separator).
+    QString winPath(const QString &relative = QString()) const;
+    // The host path of the same place.
+    QString hostPath(const QString &relative = QString()) const;
+    // Host path of the temp folder, and the Windows form (with backslash).
+    QString tempHostPath(const QString &relative = QString()) const;
+    QString tempWinPath() const;
+
+    void makeFolder(const QString &relative) const;
+    void writeFile(const QString &relative, const QByteArray &bytes) const;
+    QByteArray readFile(const QString &relative) const;
+    static QByteArray readHostFile(const QString &hostPath);
+
+private:
+    QTemporaryDir m_root;
+    QByteArray m_savedTmp;
+    QByteArray m_savedTemp;
+};
+
+// UTF-16LE bytes of a text, with a byte-order mark in front when asked.
+QByteArray utf16le(const QString &text, bool withBom = true);
