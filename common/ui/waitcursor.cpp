@@ -1,12 +1,13 @@
 #include "waitcursor.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace ui {
 
 WaitCursor::WaitCursor()
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 WaitCursor::~WaitCursor()
