@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Removes one computer's entries from a shared bookshelf's NetProf.dat: its
+// registration for sharing when it was chosen among the sharing computers,
+// and in any case its usage entries. Values match the encoded displayed name
+// without regard to case; in USER and the usage sections a plain name equal
+// to the displayed name matches too, since computers registered without a
+// group are listed there by their plain names. VERSION and SERIALNO are
+// never changed. Write failures (a read-only share) are not reported: the
+// views read afterwards show what is left.
+void RemoveComputer(const QString &profilePath, const QString &displayedName,
+                    bool fromSharingList);

@@ -1,0 +1,131 @@
+#include "cshelfwardenapp.h"
+
+#include "shelfpaths.h"
+#include "suiteservices.h"
+
+#include "platform/fileops.h"
+#include "platform/profile.h"
+#include "platform/winpath.h"
+
+namespace {
+
+const QString ProfileFileName = QStringLiteral("Profile.dat");
+const QString ShelfProfileFileName = QStringLiteral("BKSPROF.DAT");
+const QString ShelfMarkerFileName = QStringLiteral("kouji.xml");
+const QString CommonSection = QStringLiteral("COMMON");
+
+QString withBackslash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\');
+}
+
+QString profileFolder(const QString &dataRoot, int number)
+{
+    return dataRoot + QStringLiteral("data")
+        + (number == 0 ? QString() : QString::number(number));
+}
+
+} // namespace
+
+const QString CShelfWardenApp::Title = QStringLiteral("共有本棚の利用情報確認");
+const QString CShelfWardenApp::MissingFolderSuffix =
+    QStringLiteral("（データフォルダが見つかりません）");
+const QString CShelfWardenApp::FolderPresent = QStringLiteral("ON");
+const QString CShelfWardenApp::FolderMissing = QStringLiteral("OFF");
+
+CShelfWardenApp::CShelfWardenApp(const SuiteServices &suite)
+    : m_suite(suite)
+{
+}
+
+void CShelfWardenApp::locateDataRoot(const QString &programFolder)
+{
+    const bool dataInProgramFolder =
+        !m_suite.isWin2KorXP()
+        || win::getPrivateProfileInt(QStringLiteral("common"), QStringLiteral("Checked"), 0,
+                                     programFolder + ProfileFileName)
+            != 0;
+    m_strSuiteDataRoot = programFolder;
+    if (!dataInProgramFolder) {
+        QString folder = programFolder;
+        folder.chop(1);
+        const QString dataDir = m_suite.myDataDir(folder);
+        // Without a per-user folder the data can only be beside the program.
+        if (!dataDir.isEmpty())
+            m_strSuiteDataRoot = withBackslash(dataDir);
+    }
+
+    const QString profile = m_strSuiteDataRoot + ProfileFileName;
+    m_activeProfileFolder =
+        win::getPrivateProfileInt(CommonSection, QStringLiteral("activebks"), 0, profile);
+    const QString rootDir = win::getPrivateProfileString(CommonSection, QStringLiteral("RootDir"),
+                                                         QString(), win::MaxPath, profile);
+    if (!rootDir.isEmpty())
+        m_strSuiteDataRoot = withBackslash(rootDir);
+}
+
+void CShelfWardenApp::discoverShelves()
+{
+    if (!m_astrDataDir.isEmpty())
+        return;
+    for (int number = 0;; ++number) {
+        const QString folder = profileFolder(m_strSuiteDataRoot, number);
+        if (!shelfpaths::folderExists(folder))
+            break;
+        const QString profile = shelfpaths::join(folder, ShelfProfileFileName);
+        QString dataDir = win::getPrivateProfileString(CommonSection, QStringLiteral("DataDir"),
+                                                       QString(), win::MaxPath, profile);
+        if (dataDir.isEmpty()) {
+            if (number == m_activeProfileFolder)
+                m_nActiveShelf = 0;
+            continue;
+        }
+        if (shelfpaths::fileExists(shelfpaths::join(dataDir, ShelfMarkerFileName))) {
+            m_astrFolderState.append(FolderPresent);
+        } else {
+            m_astrFolderState.append(FolderMissing);
+            dataDir += MissingFolderSuffix;
+        }
+        m_astrDataDir.append(dataDir);
+        m_astrShelfName.append(win::getPrivateProfileString(
+            CommonSection, QStringLiteral("bksname"), QString(), win::MaxPath, profile));
+        if (number == m_activeProfileFolder)
+            m_nActiveShelf = int(m_astrDataDir.size()) - 1;
+    }
+}
+
+QString CShelfWardenApp::instanceName(const QString &commandLine,
+                                      const QString &programFileName) const
+{
+    QString line = commandLine.left(win::MaxPath - 1);
+    if (line.startsWith(QLatin1Char('"')))
+        line.remove(0, 1);
+    const qsizetype end = line.indexOf(programFileName, 0, Qt::CaseInsensitive);
+    QString folder = end < 0 ? line : line.left(end);
+    if (folder.endsWith(QLatin1Char('\\')) && !folder.endsWith(QLatin1String(":\\")))
+        folder.chop(1);
+
+    const QString program = m_suite.catPath(folder, programFileName);
+    QString name = win::shortPathName(program);
+    // The short form is missing only when the path cannot be found; the
+    // path as given still names this program.
+    if (name.isEmpty())
+        name = program;
+    name.replace(QLatin1Char('\\'), QLatin1Char('0'));
+    name.replace(QLatin1Char(':'), QLatin1Char('0'));
+    return name.toUpper();
+}
+
+CShelfWardenApp::Instance CShelfWardenApp::claimInstance(const QString &commandLine,
+                                                         const QString &programFileName)
+{
+    switch (m_instanceMutex.create(instanceName(commandLine, programFileName))) {
+    case win::NamedMutex::Result::Created:
+        return Instance::First;
+    case win::NamedMutex::Result::AlreadyExists:
+        return Instance::AlreadyRunning;
+    case win::NamedMutex::Result::Failed:
+        break;
+    }
+    return Instance::Failed;
+}

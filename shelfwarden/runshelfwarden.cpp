@@ -1,0 +1,61 @@
+#include "runshelfwarden.h"
+
+#include "cshelfwardenapp.h"
+#include "netprofresetdlg.h"
+#include "suitecommonlibrary.h"
+
+#include "platform/fileops.h"
+#include "ui/dialogs.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+const QString WarningText = QStringLiteral(
+    "本機能は、\n\n"
+    "　　システム障害などにより共有している本棚に利用中の情報が残ってしまった。\n"
+    "　　共有したまま再インストールした結果、共有できなくなってしまった。\n\n"
+    "などの場合に利用してください。\n\n"
+    "正常にご利用されている状態で、不用意に共有情報を変更し、そのまま、使い続けるとデータが破壊されるおそれがあります。");
+
+} // namespace
+
+int runShelfWarden()
+{
+    QGuiApplication::setApplicationDisplayName(CShelfWardenApp::Title);
+
+    SuiteCommonLibrary suite;
+    if (!suite.load()) {
+        ui::messageBox(nullptr,
+                       QString::fromUtf16(SuiteCommonLibrary::LibraryName)
+                           + QStringLiteral("がロードできません。"),
+                       QString(), ui::Buttons::Ok, ui::Icon::Error);
+        return 0;
+    }
+
+    const QString programFile = win::moduleFileName();
+    const qsizetype slash = programFile.lastIndexOf(QLatin1Char('\\'));
+    const QString programFolder = programFile.left(slash + 1);
+    const QString programFileName = programFile.mid(slash + 1);
+
+    CShelfWardenApp app(suite);
+    app.locateDataRoot(programFolder);
+    app.discoverShelves();
+    // The command line as Windows gives a program started from the shell.
+    const QString commandLine = QLatin1Char('"') + programFile + QLatin1Char('"');
+    switch (app.claimInstance(commandLine, programFileName)) {
+    case CShelfWardenApp::Instance::First:
+        break;
+    case CShelfWardenApp::Instance::AlreadyRunning:
+        // TODO bring the first instance's window forward
+        return 0;
+    case CShelfWardenApp::Instance::Failed:
+        return 0;
+    }
+
+    ui::messageBox(nullptr, WarningText, QStringLiteral("警告"), ui::Buttons::Ok,
+                   ui::Icon::Warning);
+    NetProfResetDlg dialog(app);
+    dialog.exec();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#include "shelfpaths.h"
+
+#include "platform/findfile.h"
+
+namespace shelfpaths {
+
+namespace {
+
+// FindFirstFileW on a name without wildcards finds the entry itself.
+bool entryExists(const QString &path, bool directory)
+{
+    win::FileFinder finder;
+    return finder.findFirst(path) && finder.current().directory == directory;
+}
+
+} // namespace
+
+QString join(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(QLatin1Char('\\')))
+        return folder + name;
+    return folder + QLatin1Char('\\') + name;
+}
+
+bool fileExists(const QString &path)
+{
+    return entryExists(path, false);
+}
+
+bool folderExists(const QString &path)
+{
+    return entryExists(path, true);
+}
+
+} // namespace shelfpaths
