@@ -5,6 +5,8 @@
 #include "platform/fileops.h"
 #include "platform/textfile.h"
 
+#include <QStringList>
+
 namespace reader {
 
 namespace {
@@ -74,13 +76,6 @@ void appendGovernmentBuildingDelivery(const ImportSettings &settings, QStringLis
         appendAlbum(int(i) + 1, albums[i], lines);
 }
 
-} // namespace
-
-QString inputSettingsPath()
-{
-    return win::tempPath() + InputSettingsFileName.toString();
-}
-
 QStringList inputSettingsLines(const ImportSettings &settings)
 {
     QStringList lines{QStringLiteral("[XMLIN]")};
@@ -98,6 +93,13 @@ QStringList inputSettingsLines(const ImportSettings &settings)
     else
         appendGovernmentBuildingDelivery(settings, lines);
     return lines;
+}
+
+} // namespace
+
+QString inputSettingsPath()
+{
+    return win::tempPath() + InputSettingsFileName.toString();
 }
 
 bool writeInputSettings(const ImportSettings &settings, const QString &path)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 namespace reader {
@@ -14,9 +13,6 @@ inline constexpr QStringView InputSettingsFileName = u"G_INPUTXML.dat";
 
 // The user's temp folder followed by the file name.
 QString inputSettingsPath();
-
-// The lines of the file, in order, without line ends.
-QStringList inputSettingsLines(const ImportSettings &settings);
 
 // Writes the file as UTF-16LE with a byte-order mark and CR LF line ends.
 // The file is replaced whole or not at all: false when it could not be

@@ -11,14 +11,13 @@
 
 #include "ui/controls.h"
 
-#include <QAbstractButton>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -48,17 +47,6 @@ std::function<void(QWidget *)> setupOf()
         Form form;
         form.setupUi(widget);
     };
-}
-
-QString captionOf(const QWidget *widget)
-{
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
-        return edit->text();
-    return QString();
 }
 
 const std::vector<TemplateSpec> &templates()
@@ -157,16 +145,15 @@ TEST_P(ReaderTemplateTest, HasEveryControlWithItsIdAndText)
         EXPECT_TRUE(widget->inherits(control.className))
             << "control " << control.id << " is a " << widget->metaObject()->className();
         if (control.text) {
-            EXPECT_EQ(captionOf(widget), QString::fromUtf8(control.text)) << "control " << control.id;
+            EXPECT_EQ(ui::controlText(widget), QString::fromUtf8(control.text)) << "control " << control.id;
         }
     }
 
     // No other control carries an id, and none twice.
     QList<int> ids;
     for (const QWidget *widget : m_page->findChildren<QWidget *>()) {
-        const QVariant id = widget->property(ui::ControlIdProperty);
-        if (id.isValid())
-            ids << id.toInt();
+        if (const int id = ui::controlId(widget))
+            ids << id;
     }
     std::sort(ids.begin(), ids.end());
     std::sort(expectedIds.begin(), expectedIds.end());
@@ -177,7 +164,7 @@ TEST_P(ReaderTemplateTest, HasEveryStaticText)
 {
     QStringList labels;
     for (const QLabel *label : m_page->findChildren<QLabel *>()) {
-        if (!label->property(ui::ControlIdProperty).isValid())
+        if (ui::controlId(label) == 0)
             labels << label->text();
     }
     QStringList expected;
