@@ -37,6 +37,9 @@ public:
     void close();
 
 private:
+    bool findNamed(const QString &hostFolder, const QString &name);
+    bool listMatches(const QString &hostFolder, const QString &pattern, bool driveRoot);
+
     QList<FindData> m_entries;
     qsizetype m_position = -1;
     FindData m_current;

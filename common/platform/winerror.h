@@ -12,10 +12,15 @@ namespace error {
 constexpr ErrorCode Success = 0;
 constexpr ErrorCode FileNotFound = 2;
 constexpr ErrorCode PathNotFound = 3;
+constexpr ErrorCode TooManyOpenFiles = 4;
 constexpr ErrorCode AccessDenied = 5;
+constexpr ErrorCode InvalidData = 13;
+constexpr ErrorCode NotSameDevice = 17;
 constexpr ErrorCode NoMoreFiles = 18;
+constexpr ErrorCode WriteProtect = 19;
 constexpr ErrorCode WriteFault = 29;
 constexpr ErrorCode ReadFault = 30;
+constexpr ErrorCode GenFailure = 31;
 constexpr ErrorCode SharingViolation = 32;
 constexpr ErrorCode FileExists = 80;
 constexpr ErrorCode InvalidParameter = 87;
@@ -26,7 +31,6 @@ constexpr ErrorCode ProcNotFound = 127;
 constexpr ErrorCode DirNotEmpty = 145;
 constexpr ErrorCode AlreadyExists = 183;
 constexpr ErrorCode FilenameExcedRange = 206;
-constexpr ErrorCode InvalidData = 13;
 } // namespace error
 
 ErrorCode lastError();
