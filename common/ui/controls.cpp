@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "dialogs.h"
 #include "focuswatcher.h"
 
 #include <QAbstractButton>
@@ -78,9 +79,13 @@ void setControlText(QWidget *control, const QString &text)
     // refreshing controls from variables raises no change handlers.
     if (controlText(control) == text)
         return;
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        // The typing limit (EM_LIMITTEXT) does not bind SetWindowText;
+        // QLineEdit would cut the text to it.
+        if (text.size() > edit->maxLength())
+            edit->setMaxLength(int(text.size()));
         edit->setText(text);
-    else if (auto *edit = qobject_cast<QPlainTextEdit *>(control))
+    } else if (auto *edit = qobject_cast<QPlainTextEdit *>(control))
         edit->setPlainText(withoutWindowsLineEnds(text));
     else if (auto *edit = qobject_cast<QTextEdit *>(control))
         edit->setPlainText(withoutWindowsLineEnds(text));
@@ -134,6 +139,18 @@ void setCheckState(QWidget *control, int state)
     button->setAutoExclusive(autoExclusive);
     if (groupExclusive)
         group->setExclusive(true);
+}
+
+bool clickAsUser(QAbstractButton *button)
+{
+    if (!button->isEnabled() || !button->isVisibleTo(button->window()))
+        return false;
+    const quint64 dialogsBefore = dialogsRequested();
+    button->setFocus(Qt::MouseFocusReason);
+    if (dialogsRequested() != dialogsBefore || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
 }
 
 void onFocusLost(QWidget *control, std::function<void()> handler)

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+
 // Controls carry the numeric control id of their dialog template as the
 // dynamic property "controlId" (int), set in the .ui files:
 //
@@ -58,6 +60,13 @@ void setControlText(QWidget *control, const QString &text);
 // clears a radio button that is the checked one of its group.
 int checkState(const QWidget *button);
 void setCheckState(QWidget *button, int state);
+
+// Clicks a button, radio or check box as the user does with the mouse: the
+// focus moves to it first (so an edit box's focus-loss handler runs), then
+// it is clicked. As on Windows, the click is lost when the focus change
+// brought up a dialog (the box takes the mouse) or disabled the button.
+// False when the button was not clicked (also when disabled or hidden).
+bool clickAsUser(QAbstractButton *button);
 
 // Runs handler whenever the control loses (gains) the keyboard focus,
 // including to another window, as Windows notifies it. The control's own

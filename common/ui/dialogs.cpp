@@ -10,6 +10,7 @@ namespace ui {
 namespace {
 
 Answerer *g_answerer = nullptr;
+quint64 g_dialogsRequested = 0;
 
 // Appends the box to the file named by TESSERA_UI_LOG. The file is opened
 // and closed for every line, so the log is complete even when the program
@@ -45,6 +46,7 @@ int messageBox(QWidget *owner, const QString &text, const QString &caption, Butt
     request.icon = icon;
     request.foreground = foreground;
     logMessageBox(request);
+    ++g_dialogsRequested;
     if (g_answerer)
         return g_answerer->answerMessageBox(request);
     return showMessageBox(owner, request);
@@ -56,6 +58,7 @@ std::optional<QString> browseForFolder(QWidget *owner, const QString &title,
     FolderBrowseRequest request;
     request.title = title;
     request.initialFolder = initialFolder;
+    ++g_dialogsRequested;
     if (g_answerer)
         return g_answerer->answerFolderBrowse(request);
     return showFolderBrowser(owner, request);
@@ -63,9 +66,15 @@ std::optional<QString> browseForFolder(QWidget *owner, const QString &title,
 
 std::optional<QString> saveFileName(QWidget *owner, const SaveFileRequest &request)
 {
+    ++g_dialogsRequested;
     if (g_answerer)
         return g_answerer->answerSaveFile(request);
     return showSaveFileDialog(owner, request);
+}
+
+quint64 dialogsRequested()
+{
+    return g_dialogsRequested;
 }
 
 Answerer *installAnswerer(Answerer *answerer)

@@ -66,6 +66,11 @@ struct SaveFileRequest
 // GetSaveFileNameW: the chosen file in Windows form, nothing on cancel.
 std::optional<QString> saveFileName(QWidget *owner, const SaveFileRequest &request);
 
+// How many dialogs (boxes, browsers, save dialogs) were asked for so far,
+// answered or shown. A click that raised one on its way is lost, as on
+// Windows (see clickAsUser in controls.h).
+quint64 dialogsRequested();
+
 // Answers dialogs instead of the user. While one is installed no dialog is
 // shown; message boxes are still logged.
 class Answerer

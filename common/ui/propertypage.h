@@ -15,29 +15,41 @@ class PropertyPage : public QWidget
 
 public:
     PropertyPage(int templateId, const QString &caption, QWidget *parent = nullptr);
+    ~PropertyPage() override;
 
     int templateId() const { return m_templateId; }
     const QString &caption() const { return m_caption; }
+    // The sheet the page was added to, nullptr before.
     WizardSheet *sheet() const;
 
-    // Page activated (PSN_SETACTIVE). False declines the activation: the
-    // sheet passes over the page in the direction of travel.
+    // The size of the dialog template, in dialog units of the page's font.
+    void setTemplateSize(int widthUnits, int heightUnits);
+
+    // Once, before the page is first activated (WM_INITDIALOG): by default
+    // shows the variables in the controls.
+    virtual void onInitDialog();
+    // Page activated (PSN_SETACTIVE): by default refreshes the controls from
+    // the variables. False declines the activation: the sheet passes over
+    // the page in the direction of travel.
     virtual bool onSetActive();
-    // Page about to be left (PSN_KILLACTIVE): by default takes over the
-    // controls' values; false keeps the page.
+    // Page about to be left by Next or Back (PSN_KILLACTIVE), after the
+    // page's Next or Back handler chose where to go: by default takes over
+    // the controls' values; false keeps the page.
     virtual bool onKillActive();
     // Next / Back pressed: 0 for the neighbour in page order, a template id
     // to jump to, or WizardSheet::Stay.
     virtual int onWizardNext();
     virtual int onWizardBack();
-    // Finish pressed: true ends the wizard with the finish result.
+    // Finish pressed: true ends the wizard with the finish result. The sheet
+    // does not call onKillActive first.
     virtual bool onWizardFinish();
 
     // Takes over the controls' values into the variables (true) or shows the
-    // variables in the controls (false); false when validation failed.
+    // variables in the controls (false); false when validation failed, after
+    // the framework's message, with the focus on the offending control.
     bool updateData(bool saveAndValidate = true);
 
-    // The control of this page with the given id.
+    // The control of this page with the given id, nullptr when missing.
     QWidget *control(int controlId) const;
     template <typename Widget>
     Widget *control(int controlId) const

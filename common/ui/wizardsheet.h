@@ -11,10 +11,15 @@ namespace ui {
 class PropertyPage;
 
 // A property sheet in wizard mode: a page area with Back, Next/Finish and
-// Cancel. Next and Back ask the current page where to go; a page that
-// declines its activation is passed over in the direction of travel.
-// exec() returns FinishResult after Finish and CancelResult after Cancel
-// (no confirmation).
+// Cancel. Next and Back ask the current page where to go, then let the page
+// refuse to be left (onKillActive); a page that declines its activation is
+// passed over in the direction of travel, and when no page accepts, the
+// current one stays. exec() returns FinishResult after Finish and
+// CancelResult after Cancel or Esc (no confirmation). The window title is
+// the current page's caption; Enter presses Next or Finish.
+//
+// The buttons carry the Windows control ids (ID_WIZBACK 12323, ID_WIZNEXT
+// 12324, ID_WIZFINISH 12325, IDCANCEL 2).
 class WizardSheet : public QDialog
 {
     Q_OBJECT
@@ -30,34 +35,43 @@ public:
     ~WizardSheet() override;
 
     // Pages in order; the order gives the default Next and Back neighbours.
+    // The sheet takes ownership.
     void addPage(PropertyPage *page);
     int pageCount() const;
     PropertyPage *page(int index) const;
     PropertyPage *pageByTemplate(int templateId) const;
     PropertyPage *currentPage() const;
 
-    // PSM_SETWIZBUTTONS: Finish takes the place of Next when set.
+    // PSM_SETWIZBUTTONS: buttons not set are disabled; Finish takes the
+    // place of Next when set.
     void setWizardButtons(int buttons);
     int wizardButtons() const { return m_buttons; }
-    // PSM_PRESSBUTTON: as if the user pressed it (ignored when disabled).
+    // Presses a button as the user does with the mouse (see clickAsUser):
+    // nothing happens when it is disabled or hidden.
     void pressButton(Button button);
+    QPushButton *button(Button button) const;
 
-    // Shows the first page that accepts activation and runs modally.
+    // A control of the current page, else one of the sheet's own buttons.
+    QWidget *findControl(int controlId) const;
+
+    // Activates the first page that accepts; false when none does. exec()
+    // does this itself; tests that show the sheet without exec() call it.
+    bool activateFirstPage();
+    // Shows the first page that accepts activation and runs modally;
+    // CancelResult at once when no page accepts.
     int exec() override;
-
-signals:
-    // A page became the current one (scripts and tests wait for this).
-    void pageChanged(int templateId);
 
 protected:
     void reject() override;
 
 private:
-    void goTo(int result, int direction);
-    bool activate(int index, int direction);
-    void updateButtons();
+    void navigate(int direction);
+    void finish();
+    bool activateFrom(int index, int direction);
+    int indexOfTemplate(int templateId) const;
 
     QList<PropertyPage *> m_pages;
+    QList<PropertyPage *> m_initializedPages;
     QStackedWidget *m_stack;
     QPushButton *m_backButton;
     QPushButton *m_nextButton;
