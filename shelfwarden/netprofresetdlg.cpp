@@ -11,10 +11,10 @@
 #include "usagelists.h"
 
 #include "platform/findfile.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/waitcursor.h"
 
-#include <QEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -51,8 +51,9 @@ NetProfResetDlg::NetProfResetDlg(CShelfWardenApp &app, QWidget *parent)
     connect(m_ui->browseButton, &QPushButton::clicked, this, &NetProfResetDlg::onBrowse);
     connect(m_ui->changeButton, &QPushButton::clicked, this, &NetProfResetDlg::onChange);
     connect(m_ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
-    m_ui->sharingList->installEventFilter(this);
-    m_ui->usingList->installEventFilter(this);
+    // Only one list holds a selection: the one the user turned to last.
+    ui::onFocusGained(m_ui->sharingList, [this] { m_ui->usingList->clearSelection(); });
+    ui::onFocusGained(m_ui->usingList, [this] { m_ui->sharingList->clearSelection(); });
 
     m_ui->shelfCombo->addItems(m_app.shelfNames());
     const bool hasShelves = !m_app.shelfNames().isEmpty();
@@ -84,18 +85,6 @@ NetProfResetDlg::NetProfResetDlg(CShelfWardenApp &app, QWidget *parent)
 }
 
 NetProfResetDlg::~NetProfResetDlg() = default;
-
-bool NetProfResetDlg::eventFilter(QObject *watched, QEvent *event)
-{
-    // Only one list holds a selection: the one the user turned to last.
-    if (event->type() == QEvent::FocusIn) {
-        if (watched == m_ui->sharingList)
-            m_ui->usingList->clearSelection();
-        else if (watched == m_ui->usingList)
-            m_ui->sharingList->clearSelection();
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void NetProfResetDlg::onShelfSelected()
 {

@@ -28,9 +28,6 @@ public:
     static const QString NewerText;
     static const QString PathMissingText;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void onShelfSelected();
     void onTabChanged(int tab);
