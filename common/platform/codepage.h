@@ -12,4 +12,10 @@ QByteArray toAnsi(const QString &text);
 // U+30FB (katakana middle dot), as Windows maps them.
 QString fromAnsi(const QByteArray &bytes);
 
+// Whether a byte starts a two-byte CP932 character, and whether a byte may
+// be its second: ASCII signs such as '=' or CR are never part of one, but
+// '[', ']' and the backslash may end one.
+bool isAnsiLeadByte(uchar byte);
+bool isAnsiTrailByte(uchar byte);
+
 } // namespace win
