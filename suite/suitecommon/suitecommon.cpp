@@ -14,7 +14,8 @@
 // write protection) comes here from the host, through the drive table.
 namespace {
 
-// Overrides the per-user data folder (Windows form), for tests and the demo.
+// Overrides the per-user data folder, for tests and the demo: a Windows
+// path, or a host path turned into one over the drive table.
 constexpr char DataDirVariable[] = "TESSERA_SUITE_DATA";
 
 QString fromBuffer(const char16_t *text)
@@ -47,6 +48,16 @@ QString lastName(const QString &folder)
     const QString path = withoutTrailingBackslash(folder);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('\\'));
     return slash < 0 ? QString() : path.mid(slash + 1);
+}
+
+// The user's data folder of the suite installed in programFolder.
+QString userDataDir(const QString &programFolder)
+{
+    QString name = lastName(programFolder);
+    if (name.isEmpty())
+        name = QStringLiteral("Tessera");
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return win::toWindowsPath(QDir(base).filePath(QStringLiteral("tessera/") + name));
 }
 
 } // namespace
@@ -83,14 +94,10 @@ int IsWin2KorXP()
 int GetMyDataDir(const char16_t *programFolder, char16_t *buffer)
 {
     QString folder = qEnvironmentVariable(DataDirVariable);
-    if (folder.isEmpty()) {
-        const QString base =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        QString name = lastName(fromBuffer(programFolder));
-        if (name.isEmpty())
-            name = QStringLiteral("Tessera");
-        folder = win::toWindowsPath(QDir(base).filePath(QStringLiteral("tessera/") + name));
-    }
+    if (folder.startsWith(QLatin1Char('/')))
+        folder = win::toWindowsPath(folder);
+    if (folder.isEmpty())
+        folder = userDataDir(fromBuffer(programFolder));
     folder = withoutTrailingBackslash(folder);
     if (folder.isEmpty() || !toBuffer(folder, buffer)) {
         if (buffer)
