@@ -36,7 +36,8 @@ inline constexpr char16_t Frequency[] = u"提出頻度写真";
 inline constexpr char16_t AlbumPath[] = u"albumpath";
 } // namespace column
 
-// CREATE TABLE statements of the four tables, in SQLite's dialect.
+// CREATE statements of the four tables and of the indexes the wizards'
+// lookups need, in SQLite's dialect.
 QStringList createTableStatements();
 
 } // namespace photodb
