@@ -5,7 +5,6 @@
 #include "pathresolver.h"
 #include "winpath.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <atomic>
@@ -230,7 +229,9 @@ QString tempPath()
         if (!value.isEmpty())
             candidates.append(value);
     }
-    candidates.append(QDir::tempPath());
+    // The system's temp folder, as the C library and Qt find it.
+    const QString system = qEnvironmentVariable("TMPDIR");
+    candidates.append(system.isEmpty() ? QStringLiteral("/tmp") : system);
     for (const QString &candidate : std::as_const(candidates)) {
         QString windows;
         if (isWindowsForm(candidate)) {
