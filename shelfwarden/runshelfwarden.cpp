@@ -6,6 +6,7 @@
 
 #include "platform/fileops.h"
 #include "ui/dialogs.h"
+#include "ui/scriptedrun.h"
 
 #include <QGuiApplication>
 
@@ -56,6 +57,7 @@ int runShelfWarden()
     ui::messageBox(nullptr, WarningText, QStringLiteral("警告"), ui::Buttons::Ok,
                    ui::Icon::Warning);
     NetProfResetDlg dialog(app);
+    ui::ScriptedRun::attach(&dialog);
     dialog.exec();
     return 0;
 }

@@ -1,0 +1,151 @@
+#include "namecoding.h"
+#include "netprofile.h"
+#include "suitesample.h"
+
+#include "workspacetest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+// The built ShelfWarden as its own process, on generated suite data.
+// Each test runs its own copy of the program folder: the single-instance
+// rule goes by program path, so parallel tests do not see each other.
+class ShelfWardenProcessTest : public WorkspaceTest
+{
+protected:
+    void SetUp() override
+    {
+        WorkspaceTest::SetUp();
+        SuiteSample sample;
+        sample.root = hostPath(QStringLiteral("suite"));
+        sample.shelves = 3;
+        sample.shared = true;
+        QString error;
+        ASSERT_TRUE(sample.write(&error)) << error.toStdString();
+        copyProgramFolder();
+    }
+
+    void TearDown() override
+    {
+        for (QProcess *process : m_processes) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished();
+            }
+            delete process;
+        }
+        WorkspaceTest::TearDown();
+    }
+
+    void copyProgramFolder()
+    {
+        makeFolder(QStringLiteral("prog"));
+        const QDir source(QStringLiteral(TESSERA_PROGRAM_DIR));
+        QStringList files = source.entryList({QStringLiteral("lib*.so*")}, QDir::Files);
+        files.append(QStringLiteral("ShelfWarden"));
+        for (const QString &file : files) {
+            ASSERT_TRUE(QFile::copy(source.filePath(file),
+                                    hostPath(QStringLiteral("prog/") + file)))
+                << file.toStdString();
+        }
+    }
+
+    // Starts the program with a log of its message boxes (and a script).
+    QProcess *start(const QString &logName, const QString &scriptName = QString())
+    {
+        auto *process = new QProcess;
+        m_processes.append(process);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("TESSERA_DRIVES"), QStringLiteral("D=") + hostPath());
+        environment.insert(QStringLiteral("TMP"), tempWinPath());
+        environment.insert(QStringLiteral("TESSERA_SUITE_DATA"), winPath(QStringLiteral("suite")));
+        environment.insert(QStringLiteral("TESSERA_REGISTRY"),
+                           hostPath(QStringLiteral("suite/") + SuiteSample::RegistryFileName));
+        environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(logName));
+        if (!scriptName.isEmpty())
+            environment.insert(QStringLiteral("TESSERA_UI_SCRIPT"), hostPath(scriptName));
+        else
+            environment.remove(QStringLiteral("TESSERA_UI_SCRIPT"));
+        process->setProcessEnvironment(environment);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(hostPath(QStringLiteral("prog/ShelfWarden")), {});
+        return process;
+    }
+
+    // Waits until the log holds the text or the process ends.
+    bool waitForLog(const QString &logName, const QByteArray &text, QProcess *process)
+    {
+        for (int attempt = 0; attempt < 600; ++attempt) {
+            if (readFile(logName).contains(text))
+                return true;
+            if (process->state() == QProcess::NotRunning)
+                return false;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+
+    QList<QProcess *> m_processes;
+};
+
+TEST_F(ShelfWardenProcessTest, SecondInstanceEndsWithoutWarning)
+{
+    // The first instance stops at its start-up warning, nobody answering.
+    QProcess *first = start(QStringLiteral("first.log"));
+    ASSERT_TRUE(waitForLog(QStringLiteral("first.log"), "警告\twarning\t本機能は、", first));
+
+    QProcess *second = start(QStringLiteral("second.log"));
+    ASSERT_TRUE(second->waitForFinished(60000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(readFile(QStringLiteral("second.log")), QByteArray());
+    EXPECT_EQ(first->state(), QProcess::Running);
+}
+
+TEST_F(ShelfWardenProcessTest, ScriptedRunClearsAUsingComputer)
+{
+    writeFile(QStringLiteral("run.script"),
+              "# the start-up warning, the question and its confirmation\n"
+              "answer IDOK\n"
+              "answer IDYES\n"
+              "answer IDOK\n"
+              "shot D:\\temp\\own-group.png\n"
+              "# GENBA-01, first of the sorted using list\n"
+              "select 1009 0\n"
+              "click 1004\n"
+              "select 1010 1\n"
+              "shot D:\\temp\\other-groups.png\n");
+    QProcess *run = start(QStringLiteral("run.log"), QStringLiteral("run.script"));
+    ASSERT_TRUE(run->waitForFinished(120000));
+    EXPECT_EQ(run->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run->exitCode(), 0);
+
+    const QList<QByteArray> log = readFile(QStringLiteral("run.log")).split('\n');
+    ASSERT_EQ(log.size(), 4) << readFile(QStringLiteral("run.log")).toStdString();
+    EXPECT_TRUE(log.at(0).startsWith("警告\twarning\t本機能は、\\n\\n　　システム障害"));
+    EXPECT_EQ(log.at(1),
+              "共有本棚の利用情報の初期化\tquestion\t共有本棚 2号 道路改良工事\\n"
+              "使用中コンピュータ GENBA-01\\nの利用中の情報をクリアします。\\n\\nよろしいですか？");
+    EXPECT_EQ(log.at(2), "共有本棚の利用情報の初期化\tnone\t利用情報の初期化を完了しました");
+    EXPECT_EQ(log.at(3), QByteArray());
+
+    // GENBA-01 left USED (the later entries moved down) and LOCK, whose
+    // only entry it was; it stays registered in its group.
+    const QString profile = winPath(QStringLiteral("suite\\shelves\\shelf02\\NetProf.dat"));
+    const QStringList used = netprof::readSection(profile, netprof::UsedSection);
+    EXPECT_EQ(used.mid(0, 4),
+              (QStringList{EncodeName(QStringLiteral("設計室PC")), EncodeName(QStringLiteral("事務所")),
+                           QStringLiteral("KOUMU-PC"), QString()}));
+    const QByteArray bytes = readFile(QStringLiteral("suite/shelves/shelf02/NetProf.dat"));
+    EXPECT_FALSE(bytes.contains("[LOCK]"));
+    EXPECT_TRUE(bytes.contains("[USEDABM]"));
+    EXPECT_TRUE(bytes.contains(EncodeName(QStringLiteral("GENBA-01")).toLatin1()));
+    // The other bookshelf is untouched.
+    EXPECT_TRUE(readFile(QStringLiteral("suite/shelves/shelf01/NetProf.dat")).contains("[LOCK]"));
+
+    for (const QString &shot : {QStringLiteral("own-group.png"), QStringLiteral("other-groups.png")})
+        EXPECT_TRUE(readHostFile(tempHostPath(shot)).startsWith("\x89PNG")) << shot.toStdString();
+}
