@@ -1,0 +1,204 @@
+#include "xmlstream.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <libxml/parser.h>
+#include <libxml/xmlreader.h>
+
+namespace {
+
+// No XML_PARSE_DTDLOAD, XML_PARSE_NOENT, XML_PARSE_DTDATTR or
+// XML_PARSE_XINCLUDE: a delivery names its DTD, which may not even be on
+// the disc, and a hostile file must not pull other files in.
+constexpr int ParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA
+                             | XML_PARSE_COMPACT;
+
+// A forced encoding overrides the declaration; none leaves it to rule.
+int optionsFor(const QByteArray &forcedEncoding)
+{
+    return forcedEncoding.isEmpty() ? ParseOptions : ParseOptions | XML_PARSE_IGNORE_ENC;
+}
+
+const char *encodingArgument(const QByteArray &forcedEncoding)
+{
+    return forcedEncoding.isEmpty() ? nullptr : forcedEncoding.constData();
+}
+
+// The XML declaration stands within this many bytes of the start.
+constexpr qsizetype DeclarationScan = 512;
+
+int readFromFile(void *context, char *buffer, int length)
+{
+    const qint64 read = static_cast<QFile *>(context)->read(buffer, length);
+    return read < 0 ? -1 : int(read);
+}
+
+void initLibrary()
+{
+    static const bool initialised = [] {
+        xmlInitParser();
+        return true;
+    }();
+    Q_UNUSED(initialised);
+}
+
+} // namespace
+
+struct XmlStream::Private
+{
+    xmlTextReaderPtr reader = nullptr;
+    QFile file;
+    QByteArray bytes;
+    bool finished = false;
+
+    ~Private()
+    {
+        if (reader)
+            xmlFreeTextReader(reader);
+    }
+};
+
+XmlStream::XmlStream(std::unique_ptr<Private> d)
+    : d(std::move(d))
+{
+    xmlTextReaderSetStructuredErrorHandler(this->d->reader, &XmlStream::onError, this);
+}
+
+XmlStream::~XmlStream() = default;
+
+std::unique_ptr<XmlStream> XmlStream::fromFile(const QString &hostPath)
+{
+    initLibrary();
+    auto d = std::make_unique<Private>();
+    d->file.setFileName(hostPath);
+    if (!d->file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray encoding = forcedEncoding(d->file.peek(DeclarationScan));
+    // Our own read callback: libxml2's file input would open gzip data
+    // transparently, and a small compressed file could expand without end.
+    d->reader = xmlReaderForIO(readFromFile, nullptr, &d->file, nullptr,
+                               encodingArgument(encoding), optionsFor(encoding));
+    if (!d->reader)
+        return nullptr;
+    return std::unique_ptr<XmlStream>(new XmlStream(std::move(d)));
+}
+
+std::unique_ptr<XmlStream> XmlStream::fromMemory(const QByteArray &bytes)
+{
+    initLibrary();
+    auto d = std::make_unique<Private>();
+    d->bytes = bytes;
+    const QByteArray encoding = forcedEncoding(bytes.left(DeclarationScan));
+    d->reader = xmlReaderForMemory(d->bytes.constData(), int(d->bytes.size()), nullptr,
+                                   encodingArgument(encoding), optionsFor(encoding));
+    if (!d->reader)
+        return nullptr;
+    return std::unique_ptr<XmlStream>(new XmlStream(std::move(d)));
+}
+
+QByteArray XmlStream::forcedEncoding(const QByteArray &head)
+{
+    static const QRegularExpression declaration(
+        QStringLiteral("^<\\?xml[^>]*?\\bencoding\\s*=\\s*[\"']([A-Za-z0-9._-]+)[\"']"));
+    static const QStringList shiftJisNames = {
+        QStringLiteral("shift_jis"), QStringLiteral("shift-jis"), QStringLiteral("sjis"),
+        QStringLiteral("x-sjis"), QStringLiteral("ms_kanji"), QStringLiteral("csshiftjis"),
+        QStringLiteral("windows-31j"), QStringLiteral("cp932"), QStringLiteral("ms932"),
+    };
+    const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(head));
+    if (match.hasMatch() && shiftJisNames.contains(match.captured(1).toLower()))
+        return QByteArrayLiteral("CP932");
+    // A byte-order mark or the declaration itself tells libxml2 the rest;
+    // with neither the document is UTF-8, as XML says.
+    return QByteArray();
+}
+
+XmlStream::Token XmlStream::next()
+{
+    if (d->finished)
+        return m_errorText.isEmpty() ? Token::End : Token::Error;
+    for (;;) {
+        const int result = xmlTextReaderRead(d->reader);
+        if (result != 1) {
+            d->finished = true;
+            if (result < 0 && m_errorText.isEmpty())
+                m_errorText = QStringLiteral("XMLを読み込めません");
+            return m_errorText.isEmpty() ? Token::End : Token::Error;
+        }
+        switch (xmlTextReaderNodeType(d->reader)) {
+        case XML_READER_TYPE_ELEMENT:
+            return Token::StartElement;
+        case XML_READER_TYPE_END_ELEMENT:
+            return Token::EndElement;
+        case XML_READER_TYPE_TEXT:
+        case XML_READER_TYPE_CDATA:
+            return Token::Text;
+        case XML_READER_TYPE_DOCUMENT_TYPE:
+            return Token::DocumentType;
+        default:
+            // Comments, processing instructions, whitespace between elements
+            // and references to entities that are left unexpanded.
+            break;
+        }
+    }
+}
+
+const char *XmlStream::name() const
+{
+    return reinterpret_cast<const char *>(xmlTextReaderConstLocalName(d->reader));
+}
+
+const char *XmlStream::intern(const char *name)
+{
+    return reinterpret_cast<const char *>(
+        xmlTextReaderConstString(d->reader, reinterpret_cast<const xmlChar *>(name)));
+}
+
+int XmlStream::depth() const
+{
+    return xmlTextReaderDepth(d->reader);
+}
+
+bool XmlStream::isEmptyElement() const
+{
+    return xmlTextReaderIsEmptyElement(d->reader) == 1;
+}
+
+const char *XmlStream::text() const
+{
+    const xmlChar *value = xmlTextReaderConstValue(d->reader);
+    return value ? reinterpret_cast<const char *>(value) : "";
+}
+
+std::string XmlStream::attribute(const char *name) const
+{
+    xmlChar *value = xmlTextReaderGetAttribute(d->reader, reinterpret_cast<const xmlChar *>(name));
+    if (!value)
+        return std::string();
+    std::string result(reinterpret_cast<const char *>(value));
+    xmlFree(value);
+    return result;
+}
+
+std::string XmlStream::systemId() const
+{
+    const xmlNode *node = xmlTextReaderCurrentNode(d->reader);
+    if (!node || node->type != XML_DTD_NODE)
+        return std::string();
+    const xmlChar *id = reinterpret_cast<const xmlDtd *>(node)->SystemID;
+    return id ? std::string(reinterpret_cast<const char *>(id)) : std::string();
+}
+
+void XmlStream::onError(void *self, xmlError *error)
+{
+    auto *stream = static_cast<XmlStream *>(self);
+    // Warnings (an undeclared entity in a document with an external DTD)
+    // do not stop the read; the first real error is the one worth telling.
+    if (!error || error->level < XML_ERR_ERROR || !stream->m_errorText.isEmpty())
+        return;
+    stream->m_errorText = QString::fromUtf8(error->message ? error->message : "").trimmed();
+    if (stream->m_errorText.isEmpty())
+        stream->m_errorText = QStringLiteral("XMLを読み込めません");
+    stream->m_errorLine = error->line;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// tessera-sample eizen DIR --photos N [--depth D]
+int runEizenCommand(const QStringList &arguments);
