@@ -246,6 +246,9 @@ bool TextFile::close()
     bool ok = !d->failed;
     if (d->mode == Mode::WriteReplace) {
         auto *saveFile = static_cast<QSaveFile *>(d->file.get());
+        // commit() does not notice a failed flush of buffered writes and
+        // would rename the short file over the target: flush first.
+        ok = ok && saveFile->flush();
         if (!ok)
             saveFile->cancelWriting();
         ok = saveFile->commit() && ok;
