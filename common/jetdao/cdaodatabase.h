@@ -24,7 +24,9 @@ public:
     void Create(const QString &path);
     // Opens an existing database file. A missing file is never created; a
     // file that is not a database, or one that is locked or unreadable, is
-    // refused. connect is accepted for compatibility and not used.
+    // refused. A database opened read-only is held locked against changes
+    // by other programs until it is closed. connect is accepted for
+    // compatibility and not used.
     void Open(const QString &path, bool exclusive = false, bool readOnly = false,
               const QString &connect = QString());
     bool IsOpen() const;

@@ -142,7 +142,11 @@ void CDaoDatabase::Open(const QString &path, bool exclusive, bool readOnly, cons
         throw daoerrors::cannotOpen(path);
     try {
         sqlite3_busy_timeout(connection, LockWaitMilliseconds);
-        if (exclusive)
+        // A read-only database keeps its read lock until it is closed: the
+        // many small queries of one handler (a lookup per photo) would
+        // otherwise lock the file and check for a journal each time.
+        // Other programs can still read it meanwhile.
+        if (exclusive || readOnly)
             SqliteStatement::execute(connection, QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
         checkReadable(connection, path);
     } catch (const CDaoException &) {

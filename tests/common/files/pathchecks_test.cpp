@@ -97,6 +97,12 @@ TEST_F(PathChecks, GetPathKindOfFilesFoldersAndDriveRoots)
     // is nothing.
     EXPECT_EQ(GetPathKind(QStringLiteral("D:\\")), PathKindFolder);
     EXPECT_EQ(GetPathKind(QStringLiteral("d:\\")), PathKindFolder);
+    win::unmapDrive(QLatin1Char('C'));
+    EXPECT_EQ(GetPathKind(QStringLiteral("C:\\")), PathKindNone);
+    makeFolder(QStringLiteral("drive-c"));
+    win::mapDrive(QLatin1Char('C'), hostPath(QStringLiteral("drive-c")));
+    EXPECT_EQ(GetPathKind(QStringLiteral("C:\\")), PathKindFolder);
+    win::unmapDrive(QLatin1Char('X'));
     EXPECT_EQ(GetPathKind(QStringLiteral("X:\\")), PathKindNone);
     EXPECT_EQ(GetPathKind(QStringLiteral("X:\\data\\")), PathKindNone);
     EXPECT_EQ(GetPathKind(QString()), PathKindNone);

@@ -113,6 +113,25 @@ TEST_F(JetDaoDatabase, LockedDatabaseIsRefused)
     EXPECT_EQ(openError(photoPath()), QString());
 }
 
+TEST_F(JetDaoDatabase, AReadOnlyDatabaseIsKeptFromChangesUntilClosed)
+{
+    sqlite3 *writer = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(tempHostPath(QStringLiteral("G_PHOTO.mdb"))).constData(),
+                              &writer, SQLITE_OPEN_READWRITE, nullptr),
+              SQLITE_OK);
+    const char *change = "UPDATE XML SET name = 'b'";
+    {
+        CDaoDatabase database;
+        database.Open(photoPath(), false, true, QString());
+        EXPECT_EQ(sqlite3_exec(writer, change, nullptr, nullptr, nullptr), SQLITE_BUSY);
+        CDaoRecordset recordset(&database);
+        recordset.Open(dbOpenDynaset, QStringLiteral("select * from XML"), dbReadOnly);
+        EXPECT_EQ(recordset.GetFieldValue(QStringLiteral("name")).toString(), QStringLiteral("a"));
+    }
+    EXPECT_EQ(sqlite3_exec(writer, change, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close_v2(writer);
+}
+
 TEST_F(JetDaoDatabase, UnreadableFileIsRefused)
 {
     if (geteuid() == 0)
