@@ -17,7 +17,7 @@ namespace ui {
 // Installs itself while it lives:
 //     ui::QueuedAnswerer answerer;
 //     answerer.queueAnswer(ui::IDYES);
-//     page.pressNext();
+//     sheet.pressButton(ui::WizardSheet::NextButton);
 //     EXPECT_EQ(answerer.messageBoxes().at(0).text, ...);
 class QueuedAnswerer final : public Answerer
 {

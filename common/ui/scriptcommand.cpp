@@ -89,8 +89,7 @@ bool readOperands(Operands operands, const QString &text, ScriptCommand *command
     case Operands::Control:
         return rest.trimmed().isEmpty() && readNumber(first, 1, &command->controlId);
     case Operands::ControlAndIndex:
-        return readNumber(first, 1, &command->controlId) && !rest.trimmed().contains(QLatin1Char(' '))
-            && readNumber(rest.trimmed(), 0, &command->number);
+        return readNumber(first, 1, &command->controlId) && readNumber(rest.trimmed(), 0, &command->number);
     case Operands::ControlAndText:
         command->text = rest;
         return readNumber(first, 1, &command->controlId);

@@ -19,6 +19,7 @@ struct PreparedScript
 {
     QueuedAnswerer answerer;
     QList<ScriptCommand> actions;
+    bool attached = false;
 };
 
 std::unique_ptr<PreparedScript> &preparedScript()
@@ -93,9 +94,11 @@ void ScriptedRun::prepare()
 
 void ScriptedRun::attach(QWidget *window)
 {
+    // A script drives the one window the program runs.
     PreparedScript *script = preparedScript().get();
-    if (!script)
+    if (!script || script->attached)
         return;
+    script->attached = true;
     // The runner lives as long as the window it follows.
     auto *runner = new ScriptRunner(script->actions, &script->answerer, endProgram, window);
     runner->attach(window);

@@ -24,7 +24,8 @@ public:
     // on stderr, before anything else happens.
     static void prepare();
     // Follows the script's actions on this window (a wizard sheet or a
-    // plain dialog) once it shows.
+    // plain dialog) once it shows. Only the first window attached is
+    // followed.
     static void attach(QWidget *window);
     // Whether a script was prepared.
     static bool isActive();

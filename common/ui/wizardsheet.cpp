@@ -59,7 +59,9 @@ WizardSheet::WizardSheet(QWidget *parent)
     buttons->addSpacing(buttonSize.height() / 2);
     buttons->addWidget(m_cancelButton);
 
+    // As a property sheet: as large as its largest page, not resizable.
     auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_stack, 1);
     layout->addWidget(separator);
     layout->addLayout(buttons);

@@ -5,7 +5,6 @@
 #include "ui/queuedanswerer.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -44,15 +43,6 @@ TEST(Controls, ControlsAreFoundByTheirIdAtAnyDepth)
     EXPECT_EQ(ui::control<QLineEdit>(&dialog, 1000), nullptr);
     EXPECT_EQ(ui::controlId(edit), 1001);
     EXPECT_EQ(ui::controlId(group), 0);
-}
-
-TEST(Controls, IdsSetInADesignerFileAreFound)
-{
-    // What uic generates for <property name="controlId" stdset="0">.
-    QDialog dialog;
-    auto *edit = new QLineEdit(&dialog);
-    edit->setProperty("controlId", QVariant(1013));
-    EXPECT_EQ(ui::findControl(&dialog, 1013), edit);
 }
 
 TEST(Controls, SettingAnUnchangedTextRaisesNoChangeHandler)
@@ -112,18 +102,6 @@ TEST(Controls, CodeCanClearEveryRadioOfAnExclusiveGroup)
     groupedOther->click();
     grouped->click();
     EXPECT_EQ(ui::checkState(groupedOther), 0);
-}
-
-TEST(Controls, CheckBoxesHaveThreeStates)
-{
-    QDialog dialog;
-    auto *box = addControl<QCheckBox>(&dialog, 1004);
-    ui::setCheckState(box, 2);
-    EXPECT_EQ(ui::checkState(box), 2);
-    ui::setCheckState(box, 1);
-    EXPECT_EQ(ui::checkState(box), 1);
-    ui::setCheckState(box, 0);
-    EXPECT_EQ(ui::checkState(box), 0);
 }
 
 class FocusDialog : public ::testing::Test
