@@ -48,6 +48,7 @@ ProfileDocument ProfileDocument::newFile(ProfileEncoding encoding)
         document.m_bytes = Utf16Bom;
         document.m_headerBytes = Utf16Bom.size();
     }
+    document.m_contentEnd = document.m_bytes.size();
     return document;
 }
 
@@ -83,7 +84,10 @@ QByteArray ProfileDocument::lineEnd() const
 void ProfileDocument::parse()
 {
     const qsizetype unit = unitSize();
-    const qsizetype size = m_bytes.size();
+    // A stray odd byte at the end of a UTF-16 file belongs to no line; it
+    // stays at the very end, and what is added goes before it.
+    m_contentEnd = m_bytes.size() - (m_bytes.size() - m_headerBytes) % unit;
+    const qsizetype size = m_contentEnd;
     auto unitAt = [&](qsizetype offset) -> char16_t {
         const uchar *data = reinterpret_cast<const uchar *>(m_bytes.constData()) + offset;
         return unit == 1 ? data[0] : char16_t(data[0] | (data[1] << 8));
@@ -95,8 +99,6 @@ void ProfileDocument::parse()
         qsizetype end = position;
         while (end + unit <= size && unitAt(end) != u'\r' && unitAt(end) != u'\n')
             end += unit;
-        if (end + unit > size)
-            end = size;  // a stray odd byte of a UTF-16 file stays with the last line
         line.contentBytes = end - position;
         if (end < size) {
             const bool crlf = unitAt(end) == u'\r' && end + 2 * unit <= size && unitAt(end + unit) == u'\n';
@@ -203,8 +205,9 @@ QByteArray ProfileDocument::withValue(const QString &section, const QString &key
         // Windows ends an unfinished last line before it adds the section.
         const bool unfinished = m_lines.isEmpty() ? (!m_newFile && !m_bytes.isEmpty())
                                                   : m_lines.last().endBytes == 0;
-        return m_bytes + (unfinished ? lineEnd() : QByteArray())
-               + encode(QLatin1Char('[') + sectionName + QLatin1Char(']')) + lineEnd() + keyLine;
+        return spliced(m_contentEnd, 0,
+                       (unfinished ? lineEnd() : QByteArray())
+                           + encode(QLatin1Char('[') + sectionName + QLatin1Char(']')) + lineEnd() + keyLine);
     }
     const qsizetype existing = findKey(header, keyName);
     if (existing >= 0) {
@@ -240,7 +243,7 @@ QByteArray ProfileDocument::withoutSection(const QString &section) const
         return m_bytes;
     const qsizetype end = sectionEnd(header);
     const qsizetype start = m_lines.at(header).start;
-    const qsizetype stop = end < m_lines.size() ? m_lines.at(end).start : m_bytes.size();
+    const qsizetype stop = end < m_lines.size() ? m_lines.at(end).start : m_contentEnd;
     return spliced(start, stop - start, QByteArray());
 }
 

@@ -63,6 +63,7 @@ private:
     QByteArray m_bytes;
     ProfileEncoding m_encoding = ProfileEncoding::Ansi;
     qsizetype m_headerBytes = 0;  // byte-order mark
+    qsizetype m_contentEnd = 0;   // before a stray odd byte of a UTF-16 file
     bool m_newFile = false;
     QList<Line> m_lines;
 };

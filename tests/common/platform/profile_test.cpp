@@ -205,6 +205,18 @@ TEST_F(ProfileTest, Utf16FilesAreEditedInPlace)
               utf16le(QStringLiteral("[USED]\r\n0=6162\r\n1=工事\r\n2=ｱｲｳ\r\n\r\n[BACKUP]\r\n0=y\r\n")));
 }
 
+TEST_F(ProfileTest, StrayOddByteOfUtf16FileStaysLast)
+{
+    const QByteArray odd("\xD8", 1);
+    writeFile(QStringLiteral("p.ini"), utf16le(QStringLiteral("[A]\r\nk=v")) + odd);
+    EXPECT_EQ(read("A", "k"), QStringLiteral("v"));
+    ASSERT_TRUE(write("B", "n", QStringLiteral("1")));
+    EXPECT_EQ(readFile(QStringLiteral("p.ini")), utf16le(QStringLiteral("[A]\r\nk=v\r\n[B]\r\nn=1\r\n")) + odd);
+    EXPECT_EQ(read("B", "n"), QStringLiteral("1"));
+    ASSERT_TRUE(deletePrivateProfileSection(QStringLiteral("B"), file()));
+    EXPECT_EQ(readFile(QStringLiteral("p.ini")), utf16le(QStringLiteral("[A]\r\nk=v\r\n")) + odd);
+}
+
 TEST_F(ProfileTest, ByteOrderMarkAloneStillGetsALineEndBeforeTheFirstSection)
 {
     // Windows treats the mark as an unfinished line (desktop.ini files it
