@@ -133,6 +133,10 @@ void CDaoRecordset::Open(int openType, const QString &sql, int options)
     const int columnCount = statement.columnCount();
     if (columnCount == 0)
         throw daoerrors::returnsNoRows(sql);
+    // Rows are only ever changed through the edit operations: a statement
+    // that writes is refused even when it returns rows (RETURNING).
+    if (!sqlite3_stmt_readonly(statement.handle()))
+        throw daoerrors::badStatement(sql);
 
     const bool readOnly = (options & dbReadOnly) || m_pDatabase->d->readOnly;
     QString baseTable = readOnly ? QString() : singleBaseTable(statement);

@@ -161,6 +161,8 @@ TEST_F(JetDaoRecordset, MissingTableBadQueryAndStatementsWithoutRowsAreRefused)
                     .startsWith(QStringLiteral("SQL 文が正しくありません。")));
     EXPECT_TRUE(queryError(QStringLiteral("delete from 写真情報"))
                     .startsWith(QStringLiteral("クエリがレコードを返しません。")));
+    EXPECT_TRUE(queryError(QStringLiteral("delete from 写真情報 returning シリアル番号"))
+                    .startsWith(QStringLiteral("SQL 文が正しくありません。")));
     EXPECT_EQ(engineValue(QStringLiteral("temp/G_PHOTO.mdb"),
                           QStringLiteral("SELECT count(*) FROM 写真情報")),
               QVariant(qint64(3)));
