@@ -18,24 +18,23 @@
 #include <QSignalBlocker>
 
 namespace {
-const QString ErrorCaption = QStringLiteral("エラー");
+
 constexpr int OwnGroupTab = 0;
 constexpr int OtherGroupsTab = 1;
-} // namespace
 
-const QString NetProfResetDlg::NothingSelectedText =
-    QStringLiteral("クリアする対象が選択されていません。");
-const QString NetProfResetDlg::RemovalCaption = QStringLiteral("共有本棚の利用情報の初期化");
-const QString NetProfResetDlg::RemovalDoneText = QStringLiteral("利用情報の初期化を完了しました");
-const QString NetProfResetDlg::BrowseTitle =
-    QStringLiteral("共有する本棚のデータフォルダを選択してください");
-const QString NetProfResetDlg::NotSharedText =
-    QStringLiteral("指定されたフォルダは、共有本棚ではありません。");
-const QString NetProfResetDlg::NewerText =
+const QString ErrorCaption = QStringLiteral("エラー");
+const QString NothingSelectedText = QStringLiteral("クリアする対象が選択されていません。");
+const QString RemovalCaption = QStringLiteral("共有本棚の利用情報の初期化");
+const QString RemovalDoneText = QStringLiteral("利用情報の初期化を完了しました");
+const QString BrowseTitle = QStringLiteral("共有する本棚のデータフォルダを選択してください");
+const QString NotSharedText = QStringLiteral("指定されたフォルダは、共有本棚ではありません。");
+const QString NewerText =
     QStringLiteral("指定された共有本棚は、使用中のバージョンより新しい為修正できません。");
-const QString NetProfResetDlg::PathMissingText = QStringLiteral(
+const QString PathMissingText = QStringLiteral(
     "パス(%1)が存在しません。\nパス名に使用できない文字、もしくは環境依存文字(JIS X "
     "0208以外の文字)が使用されている可能性があります。");
+
+} // namespace
 
 NetProfResetDlg::NetProfResetDlg(CShelfWardenApp &app, QWidget *parent)
     : QDialog(parent)

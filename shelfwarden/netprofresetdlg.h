@@ -20,14 +20,6 @@ public:
     explicit NetProfResetDlg(CShelfWardenApp &app, QWidget *parent = nullptr);
     ~NetProfResetDlg() override;
 
-    static const QString NothingSelectedText;
-    static const QString RemovalCaption;
-    static const QString RemovalDoneText;
-    static const QString BrowseTitle;
-    static const QString NotSharedText;
-    static const QString NewerText;
-    static const QString PathMissingText;
-
 private:
     void onShelfSelected();
     void onTabChanged(int tab);

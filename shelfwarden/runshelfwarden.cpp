@@ -5,6 +5,7 @@
 #include "suitecommonlibrary.h"
 
 #include "platform/fileops.h"
+#include "platform/gui/windowbeacon.h"
 #include "ui/dialogs.h"
 #include "ui/scriptedrun.h"
 
@@ -48,7 +49,7 @@ int runShelfWarden()
     case CShelfWardenApp::Instance::First:
         break;
     case CShelfWardenApp::Instance::AlreadyRunning:
-        // TODO bring the first instance's window forward
+        win::bringWindowForward(CShelfWardenApp::Title);
         return 0;
     case CShelfWardenApp::Instance::Failed:
         return 0;
@@ -57,6 +58,8 @@ int runShelfWarden()
     ui::messageBox(nullptr, WarningText, QStringLiteral("警告"), ui::Buttons::Ok,
                    ui::Icon::Warning);
     NetProfResetDlg dialog(app);
+    // Lets a second instance find this window and bring it forward.
+    const win::WindowBeacon beacon(&dialog);
     ui::ScriptedRun::attach(&dialog);
     dialog.exec();
     return 0;

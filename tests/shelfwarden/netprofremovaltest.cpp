@@ -61,11 +61,18 @@ TEST_P(NetProfRemoval, RemovesStepByStep)
     expectStep("step3");
 }
 
-TEST_P(NetProfRemoval, UnknownComputerChangesNothing)
+TEST_P(NetProfRemoval, UnknownComputerOnlyClosesGaps)
 {
-    const QByteArray before = readFile(QStringLiteral("shelf/NetProf.dat"));
     RemoveComputer(profile(), QStringLiteral("NOBODY"), true);
-    EXPECT_EQ(readFile(QStringLiteral("shelf/NetProf.dat")), before);
+    const QStringList used = netprof::readSection(profile(), QStringLiteral("USED"));
+    EXPECT_EQ(used.mid(0, 5), (QStringList{QStringLiteral("90dd8c768eba5043"),
+                                           QStringLiteral("47454e42412d3031"),
+                                           QStringLiteral("8e9696b18f8a"), QStringLiteral("工務課"),
+                                           QString()}));
+    const QStringList usedAlbums = netprof::readSection(profile(), QStringLiteral("USEDABM"));
+    EXPECT_EQ(usedAlbums.mid(0, 3), (QStringList{QStringLiteral("47454e42412d3031"),
+                                                 QStringLiteral("90DD8C768EBA5043"), QString()}));
+    EXPECT_TRUE(netprof::sectionHasValues(profile(), QStringLiteral("LOCK")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, NetProfRemoval, ::testing::Values("cp932", "utf16"));

@@ -72,6 +72,7 @@ protected:
         process->setProcessEnvironment(environment);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(hostPath(QStringLiteral("prog/ShelfWarden")), {});
+        EXPECT_TRUE(process->waitForStarted()) << process->errorString().toStdString();
         return process;
     }
 

@@ -3,7 +3,7 @@
 #include "commandline.h"
 #include "deliverycommand.h"
 #include "eizencommand.h"
-#include "suitesample.h"
+#include "suitecommand.h"
 
 #include <QCoreApplication>
 

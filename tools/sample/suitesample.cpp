@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 
 namespace {
 
@@ -191,39 +190,4 @@ bool SuiteSample::write(QString *error) const
                          .arg(InstallationId)
                          .toUtf8());
     return writer.ok();
-}
-
-int runSuiteSample(const QStringList &arguments)
-{
-    QTextStream err(stderr);
-    const QString usage = QStringLiteral("usage: tessera-sample suite DIR --shelves N [--shared]");
-    SuiteSample sample;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--shared")) {
-            sample.shared = true;
-        } else if (argument == QLatin1String("--shelves") && i + 1 < arguments.size()) {
-            bool ok = false;
-            sample.shelves = arguments.at(++i).toInt(&ok);
-            if (!ok || sample.shelves < 1) {
-                err << "--shelves needs a positive number\n" << usage << '\n';
-                return 2;
-            }
-        } else if (sample.root.isEmpty() && !argument.startsWith(QLatin1String("--"))) {
-            sample.root = argument;
-        } else {
-            err << "unexpected argument " << argument << '\n' << usage << '\n';
-            return 2;
-        }
-    }
-    if (sample.root.isEmpty()) {
-        err << usage << '\n';
-        return 2;
-    }
-    QString error;
-    if (!sample.write(&error)) {
-        err << error << '\n';
-        return 1;
-    }
-    return 0;
 }

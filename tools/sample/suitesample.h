@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // Sample data of the suite: a data root with Profile.dat, the profile
 // folders data, data1, ... with BKSPROF.DAT, the bookshelf data folders with
@@ -21,6 +20,3 @@ struct SuiteSample
     // Writes the sample; false with a message when a file cannot be written.
     bool write(QString *error) const;
 };
-
-// `tessera-sample suite DIR --shelves N [--shared]`: arguments after "suite".
-int runSuiteSample(const QStringList &arguments);
