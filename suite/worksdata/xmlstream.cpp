@@ -34,6 +34,12 @@ int readFromFile(void *context, char *buffer, int length)
     return read < 0 ? -1 : int(read);
 }
 
+// libxml2 reports encoding failures through its generic handler, which
+// prints to stderr; the read fails all the same, so they are dropped.
+void ignoreGenericError(void *, const char *, ...)
+{
+}
+
 void initLibrary()
 {
     static const bool initialised = [] {
@@ -51,11 +57,21 @@ struct XmlStream::Private
     QFile file;
     QByteArray bytes;
     bool finished = false;
+    // The thread's generic error handler before this stream, put back when
+    // it ends; streams end in the reverse order of their start.
+    xmlGenericErrorFunc savedHandler = xmlGenericError;
+    void *savedContext = xmlGenericErrorContext;
+
+    Private()
+    {
+        xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
+    }
 
     ~Private()
     {
         if (reader)
             xmlFreeTextReader(reader);
+        xmlSetGenericErrorFunc(savedContext, savedHandler);
     }
 };
 

@@ -16,7 +16,7 @@ constexpr Slot Cycle[] = {
 };
 constexpr int CycleLength = int(std::size(Cycle));
 
-constexpr int DrawingPercent = 25;       // of shape and quality photos
+constexpr int DrawingPercent = 40;       // of shape and quality photos
 constexpr int SecondDrawingPercent = 20; // of those with a drawing
 constexpr int RepresentativePercent = 8;
 constexpr int FrequencyPercent = 40;     // of shape and quality photos
