@@ -11,13 +11,18 @@ namespace win {
 // CreateDirectoryW: one level; AlreadyExists, PathNotFound (parent
 // missing), AccessDenied.
 bool createDirectory(const QString &path);
-// CopyFileW: replaces the target unless failIfExists.
+// CopyFileW: replaces the target unless failIfExists (then FileExists).
+// The copy keeps the source's read-only attribute and modification time,
+// and reaches the target by a rename, so a failed copy leaves no half file.
+// A read-only target or a folder gives AccessDenied.
 bool copyFile(const QString &source, const QString &target, bool failIfExists);
 // MoveFileExW with MOVEFILE_REPLACE_EXISTING: an atomic rename on one volume.
 bool moveFileReplace(const QString &source, const QString &target);
-// DeleteFileW.
+// DeleteFileW: AccessDenied for a folder or a read-only file.
 bool deleteFile(const QString &path);
-// SetFileAttributesW(FILE_ATTRIBUTE_NORMAL): clears read-only.
+// SetFileAttributesW(FILE_ATTRIBUTE_NORMAL): clears read-only (the owner's
+// write bit, which stands for it here and which Windows' rules honour even
+// for root).
 bool setFileAttributesNormal(const QString &path);
 
 enum class DriveType {
@@ -29,16 +34,21 @@ enum class DriveType {
     CdRom = 5,
     RamDisk = 6,
 };
-// GetDriveTypeW of a root such as "D:\": a mapped drive is Fixed, an
-// unmapped letter NoRootDir.
+// GetDriveTypeW of a root such as "D:\" (or "D:"): a mapped drive whose
+// folder exists is Fixed, an unmapped letter NoRootDir. Another existing
+// folder named with its trailing backslash is taken as a volume mounted
+// there (Fixed); anything else is NoRootDir.
 DriveType driveType(const QString &rootPath);
 
 // GetShortPathNameW: the path itself when it exists, else empty with the
 // last error set (there are no 8.3 names here).
 QString shortPathName(const QString &path);
 
-// GetTempPathW: TMP, else TEMP, else the system temp folder, in Windows
-// form with a trailing backslash.
+// GetTempPathW: TMP, else TEMP, else the system temp folder (TMPDIR, else
+// /tmp), read at every call, in Windows form with a trailing backslash. A
+// value already in Windows form is taken as it is; a host folder that no
+// drive maps is passed over for the next candidate; when none is left the
+// result is empty with PathNotFound.
 QString tempPath();
 
 // GetModuleFileNameW(NULL): the running program in Windows form.

@@ -6,11 +6,15 @@
 #include <QStringList>
 
 // FindFirstFileW / FindNextFileW / FindClose. A pattern is a folder path
-// followed by a name that may hold '*' and '?' ("D:\deliv\*.*"); without a
-// wildcard the pattern finds the named entry itself. Listings with a
-// wildcard report "." and ".." first, as Windows does for folders that are
-// not drive roots, then the entries in the order an NTFS volume lists them
-// (names compared upper-cased, code unit by code unit).
+// followed by a name that may hold '*' and '?' ("D:\deliv\*.*"), matched
+// with Windows' rules (see wildcardpattern.h: "*.*" is everything, "*." the
+// names without extension); without a wildcard the pattern finds the named
+// entry itself, under its name on disk ("KOUJI.XML" finds "kouji.xml"). A
+// pattern that ends in a backslash ("D:\data\", "D:\") finds nothing.
+// Listings with a wildcard report "." and ".." first when they match, as
+// Windows does for folders that are not drive roots, then the entries in
+// the order an NTFS volume lists them (names compared upper-cased, code
+// unit by code unit). The whole listing is read by findFirst.
 namespace win {
 
 struct FindData

@@ -50,8 +50,10 @@ bool TextFile::Private::openHost(const QString &hostPath, int flags)
         return fail(reason == ENOENT ? missingEntryError(hostPath) : errorFromErrno(reason));
     }
     auto device = std::make_unique<QFile>();
-    const QIODevice::OpenMode openMode = (flags & O_ACCMODE) == O_RDONLY ? QIODevice::ReadOnly
-                                                                         : QIODevice::ReadWrite;
+    const int access = flags & O_ACCMODE;
+    const QIODevice::OpenMode openMode = access == O_RDONLY   ? QIODevice::ReadOnly
+                                         : access == O_WRONLY ? QIODevice::WriteOnly
+                                                              : QIODevice::ReadWrite;
     if (!device->open(fd, openMode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return fail(error::GenFailure);
@@ -207,10 +209,11 @@ bool TextFile::readLine(QString *line, int bufferChars)
             continue;
         }
         const qsizetype wanted = std::min(limit - line->size(), d->available());
-        const qsizetype lineFeed = d->pending.indexOf(QLatin1Char('\n'), d->pendingPosition);
-        const bool ends = lineFeed >= 0 && lineFeed < d->pendingPosition + wanted;
-        const qsizetype taken = ends ? lineFeed + 1 - d->pendingPosition : wanted;
-        line->append(QStringView(d->pending).mid(d->pendingPosition, taken));
+        const QStringView window = QStringView(d->pending).mid(d->pendingPosition, wanted);
+        const qsizetype lineFeed = window.indexOf(QLatin1Char('\n'));
+        const bool ends = lineFeed >= 0;
+        const qsizetype taken = ends ? lineFeed + 1 : wanted;
+        line->append(window.first(taken));
         d->pendingPosition += taken;
         if (ends)
             break;

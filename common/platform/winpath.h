@@ -22,17 +22,24 @@ void resetDrives();
 // The host folder of a mapped drive letter, empty when unmapped.
 QString driveHostFolder(QChar letter);
 
-// Resolves a Windows-form path to a host path. Each existing component is
-// matched without regard to case when the exact name is missing, as on a
-// Windows volume; components that do not exist are kept as written, so the
-// result can name something about to be created. Both '\' and '/' separate.
-// Fails (empty result, *error set) with PathNotFound for an unmapped drive
-// or a relative path, InvalidName for characters Windows refuses in names,
-// and FilenameExcedRange for a path longer than 259 characters.
+// Resolves a Windows-form path to a host path. The path is normalised as
+// Win32 does it: '\' and '/' both separate, doubled separators collapse,
+// "." and ".." fold (never above the root), trailing dots and blanks of
+// names are dropped, and a trailing backslash names the folder itself
+// ("D:\data\" is D:\data). Each existing component is matched without
+// regard to case when the exact name is missing, as on a Windows volume;
+// components that do not exist are kept as written, so the result can name
+// something about to be created. Nothing is cached between calls.
+// Fails (empty result, *error set) with PathNotFound for an unmapped drive,
+// a relative path, "X:name" (this process keeps no current folder per
+// drive), "\name" or a UNC name; InvalidName for characters Windows refuses
+// in names (< > : " | ? * and control characters); FilenameExcedRange for
+// a path of MaxPath characters or more. Paths are never shortened.
 QString toHostPath(const QString &windowsPath, ErrorCode *error = nullptr);
 
-// Windows form of a host path over the drive that maps its longest prefix.
-// Empty when no drive maps it.
+// Windows form of a host path over the drive that maps its longest prefix
+// (whole components; the earlier letter on a tie). Relative paths are taken
+// from the current folder. Empty when no drive maps it.
 QString toWindowsPath(const QString &hostPath);
 
 } // namespace win
