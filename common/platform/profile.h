@@ -16,35 +16,57 @@ enum class ProfileEncoding {
     Utf16,  // UTF-16LE with byte-order mark
 };
 
+// Lines: "[name]" starts a section (the name runs to the last ']'), a line
+// starting with ';' is a comment, "key=value" a key (name and value trimmed
+// of blanks and tabs); lines without '=' are never found as keys. Line ends
+// may be CR LF, LF or a lone CR.
+//
 // GetPrivateProfileStringW: section and key names match without regard to
-// case, the first match wins; the value is trimmed of blanks and one pair
-// of surrounding quotes; at most bufferSize - 1 characters are returned.
+// case; only the first section of a name is searched and its first key of
+// the name wins; the value loses one pair of surrounding quotes (" or ');
+// at most bufferSize - 1 characters are returned. A missing file, section
+// or key gives the default without its trailing blanks.
 QString getPrivateProfileString(const QString &section, const QString &key,
                                 const QString &defaultValue, int bufferSize,
                                 const QString &file);
 
-// GetPrivateProfileIntW: the value's leading decimal digits (an optional
-// minus sign first), 0 when it starts with none, the default when missing.
+// GetPrivateProfileIntW: the value as RtlUnicodeStringToInteger reads it
+// with base 0: an optional sign, "0x", "0o" or "0b" (lower case) for hex,
+// octal or binary, then the digits up to the first that does not belong
+// ("-5" is -5, "12abc" 12, "abc" 0, "0x1A" 26), wrapping at 32 bits; the
+// default when the key is missing or its value empty.
 int getPrivateProfileInt(const QString &section, const QString &key, int defaultValue,
                          const QString &file);
 
 // GetPrivateProfileStructW: the value holds two hex digits per byte and a
-// one-byte checksum (sum of the bytes). Fails on a missing key, a wrong
-// length or a wrong checksum.
+// one-byte checksum (low byte of the sum of the bytes). Fails on a missing
+// key (FileNotFound), or on a wrong length, a non-hex digit or a wrong
+// checksum (InvalidData), leaving *data as it was. The writer puts upper-
+// case digits.
 bool getPrivateProfileStruct(const QString &section, const QString &key, QByteArray *data,
                              int size, const QString &file);
 bool writePrivateProfileStruct(const QString &section, const QString &key,
                                const QByteArray &data, const QString &file);
 
 // WritePrivateProfileStringW with a value: replaces the key's value in
-// place, adds a new key at the end of its section and a new section at the
-// end of the file. A missing file is created in newFileEncoding.
+// place (after the '=' and the blanks behind it), adds a new key "key=value"
+// after the last key line of its section, and a new section at the end of
+// the file, after a CR LF when the file does not end with a line end. New
+// lines end with CR LF. A missing file is created in newFileEncoding
+// (UTF-16 with its byte-order mark); an existing one keeps its encoding,
+// characters CP932 cannot hold becoming '?'. Refused with InvalidParameter:
+// line breaks anywhere, '=' in the key, an empty section or key name.
+// AccessDenied for a read-only file or a folder, PathNotFound when the
+// folder is missing. Writing the value a key already has leaves the file
+// untouched.
 bool writePrivateProfileString(const QString &section, const QString &key,
                                const QString &value, const QString &file,
                                ProfileEncoding newFileEncoding = ProfileEncoding::Ansi);
-// WritePrivateProfileStringW with a null value: deletes the key.
+// WritePrivateProfileStringW with a null value: deletes the key's line.
+// Deleting from a missing file or section succeeds and creates nothing.
 bool deletePrivateProfileKey(const QString &section, const QString &key, const QString &file);
-// WritePrivateProfileStringW with a null key: deletes the whole section.
+// WritePrivateProfileStringW with a null key: deletes the whole section,
+// its header and every line up to the next section.
 bool deletePrivateProfileSection(const QString &section, const QString &file);
 
 } // namespace win

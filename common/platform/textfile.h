@@ -8,7 +8,12 @@
 
 // UTF-16LE text files as the C runtime opens them with "ccs=UNICODE":
 // a byte-order mark written when a file is created and skipped on read,
-// CR LF read as LF and LF written as CR LF.
+// CR LF read as LF (a CR without LF stays) and LF written as CR LF. As in
+// the C runtime, a file without a mark is read as UTF-16LE, and one that
+// starts with the UTF-8 mark is read (or appended to) as UTF-8.
+//
+// open() fails with FileNotFound / PathNotFound for what is missing, and
+// AccessDenied for a folder or, when writing, a read-only file.
 namespace win {
 
 class TextFile
