@@ -26,6 +26,7 @@ bool PhotoDatabaseWriter::create(const QString &hostPath)
 {
     close();
     m_errorText.clear();
+    m_deferred.clear();
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &m_db, flags, nullptr) != SQLITE_OK)
         return fail();
@@ -36,9 +37,12 @@ bool PhotoDatabaseWriter::create(const QString &hostPath)
         || !execute(QStringLiteral("BEGIN"))) {
         return false;
     }
-    const QStringList tables = photodb::createTableStatements();
-    for (const QString &sql : tables) {
-        if (!execute(sql))
+    // Indexes are built once over all rows at the end, which is much
+    // faster than keeping them up to date row by row.
+    for (const QString &sql : photodb::createTableStatements()) {
+        if (sql.startsWith(u"CREATE INDEX", Qt::CaseInsensitive))
+            m_deferred.append(sql);
+        else if (!execute(sql))
             return false;
     }
     using namespace photodb;
@@ -98,6 +102,10 @@ bool PhotoDatabaseWriter::commit()
     for (sqlite3_stmt *&statement : m_statements) {
         sqlite3_finalize(statement);
         statement = nullptr;
+    }
+    for (const QString &sql : std::as_const(m_deferred)) {
+        if (!execute(sql))
+            return false;
     }
     if (!execute(QStringLiteral("COMMIT")))
         return false;

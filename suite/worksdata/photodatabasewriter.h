@@ -3,6 +3,7 @@
 #include "photorecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <string>
@@ -41,5 +42,6 @@ private:
 
     sqlite3 *m_db = nullptr;
     std::array<sqlite3_stmt *, StatementCount> m_statements{};
+    QStringList m_deferred;  // CREATE INDEX statements, run before the commit
     QString m_errorText;
 };

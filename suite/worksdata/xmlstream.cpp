@@ -1,5 +1,7 @@
 #include "xmlstream.h"
 
+#include "cp932decoder.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -22,7 +24,9 @@ int optionsFor(const QByteArray &forcedEncoding)
 
 const char *encodingArgument(const QByteArray &forcedEncoding)
 {
-    return forcedEncoding.isEmpty() ? nullptr : forcedEncoding.constData();
+    if (forcedEncoding.isEmpty())
+        return nullptr;
+    return forcedEncoding == "CP932" ? Cp932Decoder::encodingName() : forcedEncoding.constData();
 }
 
 // The XML declaration stands within this many bytes of the start.
