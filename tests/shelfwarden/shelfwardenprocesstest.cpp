@@ -7,11 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 // The built ShelfWarden as its own process, on generated suite data.
-// Each test runs its own copy of the program folder: the single-instance
-// rule goes by program path, so parallel tests do not see each other.
+// Each test runs its own copy of the program folder, named after the test:
+// the single-instance rule goes by the program's Windows path, and every
+// test's workspace is drive D:, so parallel tests do not see each other.
 class ShelfWardenProcessTest : public WorkspaceTest
 {
 protected:
@@ -41,13 +41,15 @@ protected:
 
     void copyProgramFolder()
     {
-        makeFolder(QStringLiteral("prog"));
+        m_programFolder = QStringLiteral("prog-")
+            + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        makeFolder(m_programFolder);
         const QDir source(QStringLiteral(TESSERA_PROGRAM_DIR));
         QStringList files = source.entryList({QStringLiteral("lib*.so*")}, QDir::Files);
         files.append(QStringLiteral("ShelfWarden"));
         for (const QString &file : files) {
             ASSERT_TRUE(QFile::copy(source.filePath(file),
-                                    hostPath(QStringLiteral("prog/") + file)))
+                                    hostPath(m_programFolder + QLatin1Char('/') + file)))
                 << file.toStdString();
         }
     }
@@ -71,7 +73,7 @@ protected:
             environment.remove(QStringLiteral("TESSERA_UI_SCRIPT"));
         process->setProcessEnvironment(environment);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(hostPath(QStringLiteral("prog/ShelfWarden")), {});
+        process->start(hostPath(m_programFolder + QStringLiteral("/ShelfWarden")), {});
         EXPECT_TRUE(process->waitForStarted()) << process->errorString().toStdString();
         return process;
     }
@@ -82,13 +84,13 @@ protected:
         for (int attempt = 0; attempt < 600; ++attempt) {
             if (readFile(logName).contains(text))
                 return true;
-            if (process->state() == QProcess::NotRunning)
+            if (process->waitForFinished(100) || process->state() == QProcess::NotRunning)
                 return false;
-            QThread::msleep(100);
         }
         return false;
     }
 
+    QString m_programFolder;
     QList<QProcess *> m_processes;
 };
 
