@@ -3,6 +3,9 @@
 #include "platform/registry.h"
 
 namespace {
+// Under HKEY_LOCAL_MACHINE.
+constexpr char16_t SuiteRegistryKey[] = u"SOFTWARE\\ＭＥＲＩＤＯＮ\\ORBIS\\13.0";
+constexpr char16_t InstallationIdValue[] = u"InstallId";
 // The value is read into 4096 bytes: 2047 characters and the terminator.
 constexpr int ValueBufferChars = 4096 / 2 - 1;
 }

@@ -13,6 +13,18 @@ void appendDecoded(QStringList *names, const QStringList &values)
     }
 }
 
+// The using list names each computer once: the first of equal texts
+// (compared exactly) stays, in their order.
+QStringList withoutDuplicates(const QStringList &names)
+{
+    QStringList unique;
+    for (const QString &name : names) {
+        if (!unique.contains(name))
+            unique.append(name);
+    }
+    return unique;
+}
+
 } // namespace
 
 UsageLists UsageLists::readOwnGroup(const QString &profilePath, const QString &ownGroupSection)
@@ -63,14 +75,4 @@ UsageLists UsageLists::readOtherGroups(const QString &profilePath,
     }
     lists.inUse = withoutDuplicates(lists.inUse);
     return lists;
-}
-
-QStringList withoutDuplicates(const QStringList &names)
-{
-    QStringList unique;
-    for (const QString &name : names) {
-        if (!unique.contains(name))
-            unique.append(name);
-    }
-    return unique;
 }

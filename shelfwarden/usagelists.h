@@ -15,6 +15,3 @@ struct UsageLists
     static UsageLists readOtherGroups(const QString &profilePath,
                                       const QString &ownGroupSection);
 };
-
-// Keeps the first of equal texts (compared exactly), in their order.
-QStringList withoutDuplicates(const QStringList &names);

@@ -95,15 +95,6 @@ TEST_F(ShelfWardenAppTest, MissingDataAndEmptyDataDir)
     EXPECT_EQ(app.activeShelf(), 0);
 }
 
-TEST_F(ShelfWardenAppTest, NoBookshelves)
-{
-    CShelfWardenApp app(m_suite);
-    app.locateDataRoot(programFolder());
-    app.discoverShelves();
-    EXPECT_TRUE(app.shelfNames().isEmpty());
-    EXPECT_EQ(app.activeShelf(), 0);
-}
-
 TEST_F(ShelfWardenAppTest, InstanceNameFromTheCommandLine)
 {
     writeFile(QStringLiteral("prog/ShelfWarden.exe"), "MZ");

@@ -60,10 +60,3 @@ TEST_F(UsageListsTest, MissingProfileGivesEmptyLists)
     EXPECT_TRUE(lists.sharing.isEmpty());
     EXPECT_TRUE(lists.inUse.isEmpty());
 }
-
-TEST(WithoutDuplicates, KeepsFirstOfEachInOrder)
-{
-    EXPECT_EQ(withoutDuplicates({QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("b"),
-                                 QStringLiteral("B"), QStringLiteral("a")}),
-              (QStringList{QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("B")}));
-}
