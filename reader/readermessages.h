@@ -6,6 +6,9 @@
 // %1 stands where the message names a path.
 namespace reader::msg {
 
+// The caption of every page, and so the title of the wizard window.
+inline constexpr QStringView WizardCaption = u"電子納品データ入力ウィザード";
+
 inline constexpr QStringView NotCooperating =
     u"このプログラムは、TesseraOrbisと連携したときのみ有効です。";
 inline constexpr QStringView WorksdataNotLoaded = u"worksdata.dllがロードできません。";
