@@ -2,6 +2,7 @@
 // deliveries it must refuse, through the library as the wizards load it.
 #include "worksdatatest.h"
 
+#include "gxtemp.h"
 #include "photodbschema.h"
 
 #include <QFile>
@@ -22,6 +23,11 @@ const char16_t MlitLine[] = u"写真管理基準 国土交通省 デジタル写
 const char16_t MaffLine[] = u"写真管理基準 農林水産省 電子化写真データの作成要領（平成２３年３月版準拠)";
 const char16_t Nexco24Line[] = u"写真管理基準 NEXCO 工事記録写真等撮影要領（平成２４年７月版準拠)";
 const char16_t Nexco18Line[] = u"写真管理基準 NEXCO 工事記録写真等撮影要領（平成１８年７月版準拠)";
+
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.golden << (c.encoding == DeliveryOptions::Encoding::Utf8 ? " utf8" : " sjis");
+}
 
 std::string caseName(const testing::TestParamInfo<Case> &info)
 {
@@ -50,6 +56,22 @@ TEST_P(GeneratedDeliveryTest, WritesGXTempAndOneRowPerPhotoInEveryTable)
     ASSERT_FALSE(golden.isEmpty());
     EXPECT_EQ(readHostFile(gxtempHostPath()), golden);
     EXPECT_EQ(gxtempLines().value(0), QString::fromUtf16(c.firstLine));
+
+    // The basic-information page's own reader: the standard's name first,
+    // the section end found, the free text after it.
+    GXTemp reader(QStringLiteral("準拠する要領"));
+    ASSERT_TRUE(reader.open());
+    QList<GXTemp::Line> lines;
+    QList<bool> widthSection;
+    for (GXTemp::Line line; reader.readLine(&line);) {
+        lines.append(line);
+        widthSection.append(reader.inWidthSection());
+    }
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.first().value, QString::fromUtf16(c.firstLine).section(u' ', 1));
+    EXPECT_EQ(lines.last().label, QStringLiteral("工事内容"));
+    EXPECT_FALSE(widthSection.last());
+    EXPECT_TRUE(widthSection[widthSection.size() - 2]);
 
     for (const char16_t *table : {photodb::table::PhotoInfo, photodb::table::WorkClass,
                                   photodb::table::PhotoFile, photodb::table::PhotoTemp}) {
@@ -165,4 +187,33 @@ TEST_F(WorksdataTest, ReadsWithoutAnIndexFile)
     EXPECT_EQ(lines.value(0), QString::fromUtf16(Nexco24Line));
     EXPECT_FALSE(lines.join(u'\n').contains(QStringLiteral("工事名称")));
     EXPECT_EQ(rowCount(QStringLiteral("写真情報")), Photos);
+}
+
+TEST_F(WorksdataTest, LongFreeTextArrivesWholeThroughThePageReader)
+{
+    const QString root = generateDelivery(QStringLiteral("disc"), {3, DeliveryOptions::Standard::Mlit,
+                                                                  DeliveryOptions::Encoding::Utf8});
+    QString text;
+    for (int i = 0; text.size() < 2000; ++i)
+        text += QStringLiteral("第%1節の工事内容を記す。").arg(i);
+    writeFile(QStringLiteral("disc/INDEX_C.XML"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?><constdata><基礎情報><適用要領基準>土木200805-01"
+              "</適用要領基準></基礎情報><工事件名等><工事内容>" + text.toUtf8() + "</工事内容></工事件名等></constdata>");
+    ASSERT_EQ(library().dnXmlRead(root, 1), 1);
+
+    GXTemp reader(QStringLiteral("準拠する要領"));
+    ASSERT_TRUE(reader.open());
+    QString freeText;
+    QStringList labels;
+    for (GXTemp::Line line; reader.readLine(&line);) {
+        if (reader.inWidthSection())
+            continue;
+        labels.append(line.label);
+        freeText += line.value;
+    }
+    EXPECT_EQ(freeText, text);
+    ASSERT_GE(labels.size(), 4);
+    EXPECT_EQ(labels.first(), QStringLiteral("工事内容"));
+    for (const QString &label : labels.mid(1))
+        EXPECT_EQ(label, QStringLiteral("\u3000"));
 }
