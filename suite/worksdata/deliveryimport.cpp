@@ -125,9 +125,9 @@ bool DeliveryImport::writeDatabase(XmlStream &photoXml, const QString &databaseH
     const bool read = reader.read([&](const PhotoRecord &record) {
         if (folderPrefix.empty()) {
             // 基礎情報 precedes the photos, so the folder is known by now.
-            folderPrefix = DeliveryFolder::join(
-                photoFolderPath(m_root, QString::fromStdString(reader.basicInfo().photoFolder)),
-                QString()).toStdString();
+            const QString folder =
+                photoFolderPath(m_root, QString::fromStdString(reader.basicInfo().photoFolder));
+            folderPrefix = (folder + u'\\').toStdString();
         }
         albumPath.assign(folderPrefix).append(plainFileName(record[PhotoRecord::FileName]));
         return database.add(record, albumPath);
