@@ -3,6 +3,7 @@
 #include "jetdao/cdaodatabase.h"
 
 #include <QString>
+#include <QStringView>
 
 namespace reader {
 
@@ -13,18 +14,45 @@ namespace reader {
 //
 // Every build starts from a fresh copy of the template "KOUJIMASTER" in
 // the program folder, so the file always holds the last build only.
+//
+// A build runs:
+//     if (!KoujiMaster::copyTemplate(settings.m_strProgramDir))
+//         ... show KoujiMaster::TemplateCopyFailed ...
+//     master.open();                 // throws CDaoException
+//     master.setRootName(...);
+//     if (master.CreateRootNode())
+//         ... master.AddChildNode(parentId, name) ...
+//     master.close();
 class KoujiMaster
 {
 public:
+    static constexpr char16_t TemplateName[] = u"KOUJIMASTER";
+    static constexpr char16_t FileName[] = u"KOUJIMASTER.MDB";
+    // The node table and its columns (with full-width ＩＤ).
+    static constexpr char16_t TableName[] = u"KOUJIMASTER";
+    static constexpr char16_t ItemIdColumn[] = u"項目ＩＤ";
+    static constexpr char16_t NameColumn[] = u"名称";
+    static constexpr char16_t ChildIdColumn[] = u"子ＩＤ";
+    static constexpr char16_t YoungerIdColumn[] = u"弟ＩＤ";
+    static constexpr char16_t ParentIdColumn[] = u"親ＩＤ";
+    static constexpr int RootId = 1;
+
+    // What a build shows, with an OK button, when copyTemplate failed.
+    static constexpr QStringView TemplateCopyFailed = u"動作環境に問題があるためＸＭＬ入力を中断します。";
+
     KoujiMaster();
     ~KoujiMaster();
     Q_DISABLE_COPY_MOVE(KoujiMaster)
 
-    // Copies the template from the program folder (with its trailing
-    // backslash) over the temp folder's KOUJIMASTER.MDB and makes the copy
-    // writable; false when the copy fails.
+    // The temp folder's KOUJIMASTER.MDB; empty when there is no temp folder.
+    static QString path();
+    // Copies the template from the program folder (with or without its
+    // trailing backslash) over the temp folder's KOUJIMASTER.MDB and makes
+    // the copy writable, so a read-only template still gives a copy that
+    // takes nodes; false when either step fails.
     static bool copyTemplate(const QString &programDir);
-    // Opens the temp folder's copy for writing; throws CDaoException.
+    // Opens the temp folder's copy for writing (not exclusive, no options);
+    // throws CDaoException.
     void open();
     void close();
     bool isOpen() const;
@@ -32,19 +60,24 @@ public:
     const QString &rootName() const { return m_strRootName; }
     void setRootName(const QString &name) { m_strRootName = name; }
 
-    // Writes the root node (id 1) under the root display name; 1 on
+    // Writes the root node (id 1) under the root display name and starts
+    // the id counter again, so every build numbers its nodes from 1. 1 on
     // success, 0 when the database is not open or refused the row (the
     // error is reported and rolled back).
     int CreateRootNode();
     // Appends a child as the last child of the parent; the new node's id,
-    // or 0 when the insertion failed (reported, rolled back, and the id
-    // counter left as it was).
+    // or 0 when the database is not open or the insertion failed (reported,
+    // rolled back, and the id counter left as it was). A parent that has
+    // no node fails too.
     int AddChildNode(int parentId, const QString &name);
 
 private:
+    void linkNewChild(int parentId, int newId);
+    void appendNode(int id, const QString &name, int parentId);
+
     JETDAO::CDaoDatabase m_database;
     QString m_strRootName;
-    int m_nNextId = 1;
+    int m_nNextId = RootId;
 };
 
 } // namespace reader
