@@ -10,9 +10,13 @@ class Page138Hierarchy;
 
 namespace reader {
 
+class CKaisouTree;
+class FolderAlbumPlanner;
 struct ImportSettings;
 
-// Page 138: the album hierarchy of a government-building delivery.
+// Page 138: the album hierarchy of a government-building delivery. Shows
+// the folder tree below the root folder, built once per delivery and
+// edition, and on Next turns the ticked folders into planned albums.
 class CDialogB : public ui::PropertyPage
 {
     Q_OBJECT
@@ -21,11 +25,19 @@ public:
     explicit CDialogB(ImportSettings &settings, QWidget *parent = nullptr);
     ~CDialogB() override;
 
+    // Builds the tree unless it is built already; declines the activation
+    // when a folder name stopped the build.
     bool onSetActive() override;
+    // Plans the albums: on to the import mode page when they hold photos,
+    // else the page stays.
+    int onWizardNext() override;
+
+    CKaisouTree *tree() const;
 
 private:
     ImportSettings &m_settings;
     std::unique_ptr<Ui::Page138Hierarchy> m_ui;
+    std::unique_ptr<FolderAlbumPlanner> m_planner;
 };
 
 } // namespace reader
