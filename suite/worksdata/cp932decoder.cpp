@@ -110,7 +110,7 @@ int Cp932Decoder::decode(unsigned char *out, int *outLength, const unsigned char
         int width = 1;
         if (c == Lead) {
             if (inPos + 1 == inEnd)
-                break;  // the trail byte comes with the next chunk
+                break; // the trail byte comes with the next chunk
             c = t.pair[inPos[0] << 8 | inPos[1]];
             width = 2;
         }
@@ -119,7 +119,7 @@ int Cp932Decoder::decode(unsigned char *out, int *outLength, const unsigned char
             break;
         }
         if (outEnd - outPos < utf8Length(c))
-            break;  // called again once there is room
+            break; // called again once there is room
         outPos = putUtf8(outPos, c);
         inPos += width;
     }

@@ -12,9 +12,9 @@ public:
     // The plan flag: which kind of index file the root holds.
     enum PlanFlag {
         NoIndex = 0,
-        Construction = 1,  // INDEX_C.XML, construction (工事)
-        DesignWork = 2,    // INDEX_D.XML, design work (業務)
-        OtherIndex = 3,    // another INDEX*.XML, as older editions name it
+        Construction = 1, // INDEX_C.XML, construction (工事)
+        DesignWork = 2,   // INDEX_D.XML, design work (業務)
+        OtherIndex = 3,   // another INDEX*.XML, as older editions name it
     };
 
     static constexpr char16_t PhotoFolderName[] = u"PHOTO";

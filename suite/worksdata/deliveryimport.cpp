@@ -52,11 +52,11 @@ bool DeliveryImport::run()
     const QString scratchHost = win::toHostPath(scratchPath);
     if (scratchHost.isEmpty())
         return fail(QStringLiteral("一時フォルダ %1 に書き込めません").arg(temp));
-    win::deleteFile(scratchPath);  // left over by a process that died
+    win::deleteFile(scratchPath); // left over by a process that died
 
     const QString gxtempPath = temp + QString::fromUtf16(GXTempName);
-    bool written = writeDatabase(*photoXml, scratchHost) && determineStandard()
-                   && writeGXTemp(gxtempPath);
+    bool written =
+        writeDatabase(*photoXml, scratchHost) && determineStandard() && writeGXTemp(gxtempPath);
     if (written && !win::moveFileReplace(scratchPath, databasePath)) {
         // GXTemp already describes this delivery; without its database the
         // pair would not match.
@@ -78,7 +78,7 @@ QString DeliveryImport::photoFolderPath(const QString &root, const QString &phot
         return part == u"." || part == u".." || part.contains(u':');
     });
     if (parts.isEmpty() || leadsElsewhere)
-        parts = QStringList{photo, QStringLiteral("PIC")};
+        parts = QStringList {photo, QStringLiteral("PIC")};
     else if (parts.first().compare(photo, Qt::CaseInsensitive) != 0)
         parts.prepend(photo);
     return DeliveryFolder::join(root, parts.join(u'\\'));
@@ -105,9 +105,11 @@ void DeliveryImport::readIndex()
 
 bool DeliveryImport::determineStandard()
 {
-    m_info.standardName = PhotoStandard::determine(
-        QString::fromStdString(m_info.photoBasic.criterion), m_info.indexCriterion,
-        QString::fromStdString(m_info.photoBasic.dtdVersion)).name();
+    m_info.standardName =
+        PhotoStandard::determine(QString::fromStdString(m_info.photoBasic.criterion),
+                                 m_info.indexCriterion,
+                                 QString::fromStdString(m_info.photoBasic.dtdVersion))
+            .name();
     if (m_info.standardName.isEmpty())
         return fail(QStringLiteral("電子納品データの要領が判定できません。"));
     return true;

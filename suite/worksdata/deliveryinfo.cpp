@@ -14,8 +14,10 @@ GXTempDocument DeliveryInfo::toGXTemp() const
     gxtemp.addLine(0, QStringLiteral("写真管理基準"), standardName);
 
     gxtemp.addLine(0, QStringLiteral("写真管理情報"));
-    gxtemp.addLine(1, QStringLiteral("写真フォルダ名"), QString::fromStdString(photoBasic.photoFolder));
-    gxtemp.addLine(1, QStringLiteral("参考図フォルダ名"), QString::fromStdString(photoBasic.drawingFolder));
+    gxtemp.addLine(1, QStringLiteral("写真フォルダ名"),
+                   QString::fromStdString(photoBasic.photoFolder));
+    gxtemp.addLine(1, QStringLiteral("参考図フォルダ名"),
+                   QString::fromStdString(photoBasic.drawingFolder));
     gxtemp.addLine(1, QStringLiteral("適用要領基準"), QString::fromStdString(photoBasic.criterion));
     gxtemp.addLine(1, QStringLiteral("写真枚数"), QString::number(photoCount));
     gxtemp.addLine(1, QStringLiteral("参考図枚数"), QString::number(drawingCount));
@@ -27,7 +29,8 @@ GXTempDocument DeliveryInfo::toGXTemp() const
             gxtemp.addLine(item.depth, item.label, item.value);
     }
     if (!indexError.isEmpty())
-        gxtemp.addLine(0, QStringLiteral("読込エラー"), indexFileName + QStringLiteral(": ") + indexError);
+        gxtemp.addLine(0, QStringLiteral("読込エラー"),
+                       indexFileName + QStringLiteral(": ") + indexError);
 
     gxtemp.addLine(0, QString::fromUtf16(SectionEndLabel), standardName);
     for (const IndexItem &item : indexItems) {

@@ -16,10 +16,10 @@ struct DeliveryInfo
     int photoCount = 0;
     int drawingCount = 0;
 
-    QString indexFileName;        // as listed in the root; empty when none
-    QString indexCriterion;       // the index's 基礎情報/適用要領基準
+    QString indexFileName;  // as listed in the root; empty when none
+    QString indexCriterion; // the index's 基礎情報/適用要領基準
     QList<IndexItem> indexItems;
-    QString indexError;           // why the index could not be read whole
+    QString indexError; // why the index could not be read whole
 
     GXTempDocument toGXTemp() const;
 };

@@ -42,4 +42,3 @@ QString GXTempDocument::cleanValue(const QString &value)
     }
     return clean.trimmed();
 }
-

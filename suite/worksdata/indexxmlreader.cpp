@@ -42,7 +42,8 @@ bool IndexXmlReader::read()
         case XmlStream::Token::End:
             return m_errorText.isEmpty();
         case XmlStream::Token::Error:
-            m_errorText = QStringLiteral("%1 (%2行目)").arg(m_stream.errorText()).arg(m_stream.errorLine());
+            m_errorText =
+                QStringLiteral("%1 (%2行目)").arg(m_stream.errorText()).arg(m_stream.errorLine());
             return false;
         }
     }
@@ -91,8 +92,8 @@ void IndexXmlReader::endElement()
         item.longText = isLongText(item.label);
     }
     m_text.clear();
-    const bool inBasicInfo = !m_open.empty() && m_open.back() >= 0
-                             && m_items[m_open.back()].label == u"基礎情報";
+    const bool inBasicInfo =
+        !m_open.empty() && m_open.back() >= 0 && m_items[m_open.back()].label == u"基礎情報";
     if (inBasicInfo && item.label == u"適用要領基準" && m_criterion.isEmpty())
         m_criterion = item.value;
 }

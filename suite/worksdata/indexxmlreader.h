@@ -11,11 +11,11 @@ class XmlStream;
 // One element of an index file, in document order.
 struct IndexItem
 {
-    int depth = 0;          // 0 for a child of the root element
-    QString label;          // the element name
-    QString value;          // a leaf's text, trimmed; empty for a group
-    bool group = false;     // holds elements of its own
-    bool longText = false;  // a free text (工事内容, 業務概要) shown at the end
+    int depth = 0;         // 0 for a child of the root element
+    QString label;         // the element name
+    QString value;         // a leaf's text, trimmed; empty for a group
+    bool group = false;    // holds elements of its own
+    bool longText = false; // a free text (工事内容, 業務概要) shown at the end
 };
 
 // Reads an index file (INDEX_C.XML, root constdata; INDEX_D.XML, root

@@ -28,7 +28,8 @@ bool PhotoDatabaseWriter::create(const QString &hostPath)
     m_errorText.clear();
     m_deferred.clear();
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &m_db, flags, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &m_db, flags, nullptr)
+        != SQLITE_OK)
         return fail();
     // A scratch file renamed into place only when complete needs no
     // rollback journal; the commit still reaches the disc before the rename.
@@ -71,8 +72,9 @@ bool PhotoDatabaseWriter::add(const PhotoRecord &record, const std::string &albu
     for (sqlite3_stmt *statement : m_statements)
         sqlite3_bind_int(statement, 1, record.serial);
 
-    const R::Field photoInfo[] = {R::FileName, R::JapaneseFileName, R::MajorClass, R::Category,
-                                  R::WorkType, R::Kind, R::SubKind, R::Title};
+    const R::Field photoInfo[] = {
+        R::FileName, R::JapaneseFileName, R::MajorClass, R::Category, R::WorkType,
+        R::Kind,     R::SubKind,          R::Title};
     int column = 2;
     for (const R::Field field : photoInfo)
         bindText(PhotoInfo, column++, record[field]);
@@ -133,7 +135,8 @@ bool PhotoDatabaseWriter::prepare(Statement statement, const QString &table,
                                .arg(table, columns.join(u", "), placeholders.join(u", "))
                                .toUtf8();
     if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &m_statements[statement],
-                           nullptr) != SQLITE_OK) {
+                           nullptr)
+        != SQLITE_OK) {
         return fail();
     }
     return true;

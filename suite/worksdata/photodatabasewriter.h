@@ -19,7 +19,7 @@ class PhotoDatabaseWriter final
 {
 public:
     PhotoDatabaseWriter();
-    ~PhotoDatabaseWriter();  // closes without committing
+    ~PhotoDatabaseWriter(); // closes without committing
     Q_DISABLE_COPY_MOVE(PhotoDatabaseWriter)
 
     // hostPath must not exist yet.
@@ -41,7 +41,7 @@ private:
     void close();
 
     sqlite3 *m_db = nullptr;
-    std::array<sqlite3_stmt *, StatementCount> m_statements{};
-    QStringList m_deferred;  // CREATE INDEX statements, run before the commit
+    std::array<sqlite3_stmt *, StatementCount> m_statements {};
+    QStringList m_deferred; // CREATE INDEX statements, run before the commit
     QString m_errorText;
 };

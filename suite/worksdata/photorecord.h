@@ -8,19 +8,19 @@
 struct PhotoRecord
 {
     enum Field {
-        SerialText,        // 写真ファイル情報/シリアル番号 as written
-        FileName,          // 写真ファイル名
-        JapaneseFileName,  // 写真ファイル日本語名
-        MajorClass,        // 写真-大分類
-        Category,          // 写真区分
-        WorkType,          // 工種
-        Kind,              // 種別
-        SubKind,           // 細別
-        Title,             // 写真タイトル
-        Place,             // 撮影箇所
-        ManagementValue,   // 施工管理値
-        Representative,    // 代表写真
-        Frequency,         // 提出頻度写真
+        SerialText,       // 写真ファイル情報/シリアル番号 as written
+        FileName,         // 写真ファイル名
+        JapaneseFileName, // 写真ファイル日本語名
+        MajorClass,       // 写真-大分類
+        Category,         // 写真区分
+        WorkType,         // 工種
+        Kind,             // 種別
+        SubKind,          // 細別
+        Title,            // 写真タイトル
+        Place,            // 撮影箇所
+        ManagementValue,  // 施工管理値
+        Representative,   // 代表写真
+        Frequency,        // 提出頻度写真
         FieldCount
     };
 

@@ -17,10 +17,8 @@ struct DtdEdition
     int month;
 };
 constexpr DtdEdition DtdEditions[] = {
-    {u"02", PhotoStandard::Body::Mlit, 2002, 7},
-    {u"04", PhotoStandard::Body::Mlit, 2006, 1},
-    {u"05", PhotoStandard::Body::Mlit, 2008, 5},
-    {u"02N", PhotoStandard::Body::Nexco, 2006, 7},
+    {u"02", PhotoStandard::Body::Mlit, 2002, 7},   {u"04", PhotoStandard::Body::Mlit, 2006, 1},
+    {u"05", PhotoStandard::Body::Mlit, 2008, 5},   {u"02N", PhotoStandard::Body::Nexco, 2006, 7},
     {u"04N", PhotoStandard::Body::Nexco, 2012, 7},
 };
 
@@ -37,8 +35,8 @@ QString fullWidthDigits(int number)
 
 } // namespace
 
-PhotoStandard PhotoStandard::determine(const QString &photoCriterion,
-                                       const QString &indexCriterion, const QString &dtdVersion)
+PhotoStandard PhotoStandard::determine(const QString &photoCriterion, const QString &indexCriterion,
+                                       const QString &dtdVersion)
 {
     PhotoStandard standard;
     const Body photoBody = bodyOf(photoCriterion);
@@ -60,12 +58,12 @@ PhotoStandard PhotoStandard::determine(const QString &photoCriterion,
 
 QString PhotoStandard::name() const
 {
-    const QString edition = m_edition.isValid()
-        ? QStringLiteral("（%1版準拠)").arg(eraDate(m_edition))
-        : QString();
+    const QString edition =
+        m_edition.isValid() ? QStringLiteral("（%1版準拠)").arg(eraDate(m_edition)) : QString();
     switch (m_body) {
     case Body::Nexco: {
-        const bool edition2012 = m_edition.year > 2012 || (m_edition.year == 2012 && m_edition.month >= 7);
+        const bool edition2012 =
+            m_edition.year > 2012 || (m_edition.year == 2012 && m_edition.month >= 7);
         return QString::fromUtf16(edition2012 ? Nexco2012Name : Nexco2006Name);
     }
     case Body::Mlit:
@@ -82,7 +80,8 @@ PhotoStandard::Body PhotoStandard::bodyOf(const QString &text)
 {
     if (text.contains(u"NEXCO", Qt::CaseInsensitive) || text.contains(u"工事記録写真"))
         return Body::Nexco;
-    if (text.contains(u"農村振興") || text.contains(u"農林水産") || text.contains(u"電子化写真データ"))
+    if (text.contains(u"農村振興") || text.contains(u"農林水産")
+        || text.contains(u"電子化写真データ"))
         return Body::Maff;
     if (text.contains(u"国土交通") || text.contains(u"デジタル写真管理"))
         return Body::Mlit;
@@ -100,8 +99,10 @@ PhotoStandard::Edition PhotoStandard::editionOf(const QString &text)
     const QString plain = text.normalized(QString::NormalizationForm_KC);
     static const QRegularExpression eraDate(
         QStringLiteral("(平成|令和)\\s*(\\d{1,2}|元)\\s*年\\s*(\\d{1,2})\\s*月"));
-    static const QRegularExpression heiseiShort(QStringLiteral("\\bH\\s*(\\d{1,2})\\.(\\d{1,2})\\b"));
-    static const QRegularExpression fieldCode(QStringLiteral("(?<!\\d)((?:19|20)\\d\\d)(\\d\\d)(?!\\d)"));
+    static const QRegularExpression heiseiShort(
+        QStringLiteral("\\bH\\s*(\\d{1,2})\\.(\\d{1,2})\\b"));
+    static const QRegularExpression fieldCode(
+        QStringLiteral("(?<!\\d)((?:19|20)\\d\\d)(\\d\\d)(?!\\d)"));
 
     Edition edition;
     if (const QRegularExpressionMatch m = eraDate.match(plain); m.hasMatch()) {
@@ -139,7 +140,7 @@ PhotoStandard::Edition PhotoStandard::editionOfDtd(const QString &version)
 QString PhotoStandard::eraDate(const Edition &edition)
 {
     const bool reiwa = edition.year > ReiwaStart
-                       || (edition.year == ReiwaStart && edition.month >= ReiwaStartMonth);
+        || (edition.year == ReiwaStart && edition.month >= ReiwaStartMonth);
     const int eraYear = edition.year - (reiwa ? ReiwaStart : HeiseiStart) + 1;
     return QStringLiteral("%1%2年%3月")
         .arg(reiwa ? QStringLiteral("令和") : QStringLiteral("平成"),

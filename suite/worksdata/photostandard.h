@@ -12,8 +12,10 @@ public:
     enum class Body { Unknown, Mlit, Maff, Nexco };
 
     // The two names the photo pages test for.
-    static constexpr char16_t Nexco2012Name[] = u"NEXCO 工事記録写真等撮影要領（平成２４年７月版準拠)";
-    static constexpr char16_t Nexco2006Name[] = u"NEXCO 工事記録写真等撮影要領（平成１８年７月版準拠)";
+    static constexpr char16_t Nexco2012Name[] =
+        u"NEXCO 工事記録写真等撮影要領（平成２４年７月版準拠)";
+    static constexpr char16_t Nexco2006Name[] =
+        u"NEXCO 工事記録写真等撮影要領（平成１８年７月版準拠)";
 
     // photoCriterion first, then indexCriterion, then the DTD version.
     static PhotoStandard determine(const QString &photoCriterion, const QString &indexCriterion,
@@ -27,7 +29,7 @@ public:
 private:
     struct Edition
     {
-        int year = 0;   // Gregorian year of the edition
+        int year = 0; // Gregorian year of the edition
         int month = 0;
         bool isValid() const { return year > 0; }
     };

@@ -13,9 +13,9 @@ class XmlStream;
 // 基礎情報 of PHOTO.XML and what tells its edition.
 struct PhotoBasicInfo
 {
-    std::string photoFolder;    // 写真フォルダ名
-    std::string drawingFolder;  // 参考図フォルダ名
-    std::string criterion;      // 適用要領基準
+    std::string photoFolder;   // 写真フォルダ名
+    std::string drawingFolder; // 参考図フォルダ名
+    std::string criterion;     // 適用要領基準
     // DTD version: photodata's DTD_version attribute, else the digits and
     // suffix of the DOCTYPE's PHOTOnn.DTD ("05", "02N"); empty when neither.
     std::string dtdVersion;
@@ -46,8 +46,8 @@ public:
 private:
     struct Target
     {
-        const char *name;     // interned element name
-        std::string *text;    // where its text goes
+        const char *name;  // interned element name
+        std::string *text; // where its text goes
     };
 
     void startElement();

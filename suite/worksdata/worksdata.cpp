@@ -36,7 +36,8 @@ int GetPlanFlag(const char16_t *folder, char16_t *buffer)
 {
     const QString path = fromWide(folder);
     QString indexName;
-    const int flag = path.isEmpty() ? DeliveryFolder::NoIndex : DeliveryFolder(path).planFlag(&indexName);
+    const int flag =
+        path.isEmpty() ? DeliveryFolder::NoIndex : DeliveryFolder(path).planFlag(&indexName);
     if (buffer) {
         const QString text = indexName.left(win::MaxPath - 1);
         std::copy(text.utf16(), text.utf16() + text.size(), buffer);

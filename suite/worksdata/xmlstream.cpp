@@ -13,8 +13,8 @@ namespace {
 // No XML_PARSE_DTDLOAD, XML_PARSE_NOENT, XML_PARSE_DTDATTR or
 // XML_PARSE_XINCLUDE: a delivery names its DTD, which may not even be on
 // the disc, and a hostile file must not pull other files in.
-constexpr int ParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA
-                             | XML_PARSE_COMPACT;
+constexpr int ParseOptions =
+    XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOCDATA | XML_PARSE_COMPACT;
 
 // A forced encoding overrides the declaration; none leaves it to rule.
 int optionsFor(const QByteArray &forcedEncoding)
@@ -66,10 +66,7 @@ struct XmlStream::Private
     xmlGenericErrorFunc savedHandler = xmlGenericError;
     void *savedContext = xmlGenericErrorContext;
 
-    Private()
-    {
-        xmlSetGenericErrorFunc(nullptr, ignoreGenericError);
-    }
+    Private() { xmlSetGenericErrorFunc(nullptr, ignoreGenericError); }
 
     ~Private()
     {
@@ -97,8 +94,8 @@ std::unique_ptr<XmlStream> XmlStream::fromFile(const QString &hostPath)
     const QByteArray encoding = forcedEncoding(d->file.peek(DeclarationScan));
     // Our own read callback: libxml2's file input would open gzip data
     // transparently, and a small compressed file could expand without end.
-    d->reader = xmlReaderForIO(readFromFile, nullptr, &d->file, nullptr,
-                               encodingArgument(encoding), optionsFor(encoding));
+    d->reader = xmlReaderForIO(readFromFile, nullptr, &d->file, nullptr, encodingArgument(encoding),
+                               optionsFor(encoding));
     if (!d->reader)
         return nullptr;
     return std::unique_ptr<XmlStream>(new XmlStream(std::move(d)));
@@ -122,9 +119,9 @@ QByteArray XmlStream::forcedEncoding(const QByteArray &head)
     static const QRegularExpression declaration(
         QStringLiteral("^<\\?xml[^>]*?\\bencoding\\s*=\\s*[\"']([A-Za-z0-9._-]+)[\"']"));
     static const QStringList shiftJisNames = {
-        QStringLiteral("shift_jis"), QStringLiteral("shift-jis"), QStringLiteral("sjis"),
-        QStringLiteral("x-sjis"), QStringLiteral("ms_kanji"), QStringLiteral("csshiftjis"),
-        QStringLiteral("windows-31j"), QStringLiteral("cp932"), QStringLiteral("ms932"),
+        QStringLiteral("shift_jis"),   QStringLiteral("shift-jis"), QStringLiteral("sjis"),
+        QStringLiteral("x-sjis"),      QStringLiteral("ms_kanji"),  QStringLiteral("csshiftjis"),
+        QStringLiteral("windows-31j"), QStringLiteral("cp932"),     QStringLiteral("ms932"),
     };
     const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(head));
     if (match.hasMatch() && shiftJisNames.contains(match.captured(1).toLower()))

@@ -21,10 +21,10 @@ public:
     enum class Token {
         StartElement,
         EndElement,
-        Text,          // character data or CDATA of the current element
-        DocumentType,  // <!DOCTYPE ...>
-        End,           // the document was read to its end
-        Error,         // not well-formed or unreadable; errorText() says why
+        Text,         // character data or CDATA of the current element
+        DocumentType, // <!DOCTYPE ...>
+        End,          // the document was read to its end
+        Error,        // not well-formed or unreadable; errorText() says why
     };
 
     // Nothing when the file cannot be opened.

@@ -37,7 +37,7 @@ struct Usage
 
 Usage usage()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
     return {usage.ru_maxrss, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
@@ -48,7 +48,8 @@ bool runChild(const QStringList &arguments, QByteArray *output)
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit
+        || child.exitCode() != 0)
         return false;
     *output = child.readAllStandardOutput();
     return true;
@@ -57,7 +58,8 @@ bool runChild(const QStringList &arguments, QByteArray *output)
 // Child: makes one delivery.
 int generateDelivery(const QString &folder, int photos)
 {
-    DeliveryGenerator generator({photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
+    DeliveryGenerator generator(
+        {photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
     if (!generator.generate(folder)) {
         std::fprintf(stderr, "%s\n", qPrintable(generator.errorText()));
         return 1;
@@ -84,8 +86,8 @@ int readDelivery(const QString &delivery, const QString &temp)
         std::fprintf(stderr, "DNXmlRead failed on %s\n", qPrintable(root));
         return 1;
     }
-    std::printf("%.6f %.6f %ld %ld\n", seconds, end.cpuSeconds - start.cpuSeconds, end.peakKilobytes,
-                start.peakKilobytes);
+    std::printf("%.6f %.6f %ld %ld\n", seconds, end.cpuSeconds - start.cpuSeconds,
+                end.peakKilobytes, start.peakKilobytes);
     return 0;
 }
 
@@ -115,8 +117,9 @@ bool measure(const QString &base, int photos)
     const double seconds = fields[0].toDouble();
     const double xmlMb = QFileInfo(delivery + QStringLiteral("/PHOTO/PHOTO.XML")).size() / 1e6;
     const long peakKb = fields[2].toLong();
-    std::printf("%8d %8.1f %8.3f %8.3f %10.0f %8.1f %8.1f\n", photos, xmlMb, seconds, fields[1].toDouble(),
-                photos / seconds, peakKb / 1024.0, (peakKb - fields[3].toLong()) / 1024.0);
+    std::printf("%8d %8.1f %8.3f %8.3f %10.0f %8.1f %8.1f\n", photos, xmlMb, seconds,
+                fields[1].toDouble(), photos / seconds, peakKb / 1024.0,
+                (peakKb - fields[3].toLong()) / 1024.0);
     std::fflush(stdout);
     return true;
 }
@@ -133,14 +136,16 @@ int main(int argc, char *argv[])
         return generateDelivery(arguments[1], arguments[2].toInt());
 
     QList<int> sizes = DefaultSizes;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--sizes")); at >= 0 && at + 1 < arguments.size()) {
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--sizes"));
+        at >= 0 && at + 1 < arguments.size()) {
         sizes.clear();
         for (const QString &size : arguments[at + 1].split(u','))
             sizes.append(size.toInt());
         arguments.remove(at, 2);
     }
     QTemporaryDir scratch;
-    const QString base = arguments.isEmpty() ? scratch.path() : QDir(arguments.first()).absolutePath();
+    const QString base =
+        arguments.isEmpty() ? scratch.path() : QDir(arguments.first()).absolutePath();
 
     std::printf("%8s %8s %8s %8s %10s %8s %8s\n", "photos", "XML MB", "wall s", "cpu s", "photos/s",
                 "peak MB", "read MB");

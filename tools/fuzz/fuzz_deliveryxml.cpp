@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     readAsIndex(bytes, &info);
     info.standardName = PhotoStandard::determine(QString::fromStdString(info.photoBasic.criterion),
                                                  info.indexCriterion,
-                                                 QString::fromStdString(info.photoBasic.dtdVersion)).name();
+                                                 QString::fromStdString(info.photoBasic.dtdVersion))
+                            .name();
     const GXTempDocument gxtemp = info.toGXTemp();
     for (const QString &line : gxtemp.lines()) {
         if (line.size() > GXTempDocument::MaxLineChars || line.contains(u'\n'))

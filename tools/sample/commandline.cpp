@@ -8,7 +8,7 @@ std::optional<QString> parseFolder(QCommandLineParser &parser, const QString &co
                                    const QStringList &arguments)
 {
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("host folder to create"));
-    if (!parser.parse(QStringList{QStringLiteral("tessera-sample ") + command} + arguments)) {
+    if (!parser.parse(QStringList {QStringLiteral("tessera-sample ") + command} + arguments)) {
         printError(parser.errorText());
         return std::nullopt;
     }
@@ -30,7 +30,8 @@ std::optional<int> intOption(const QCommandLineParser &parser, const QString &na
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < minimum || value > maximum) {
-        printError(QStringLiteral("--%1 takes a number from %2 to %3").arg(name).arg(minimum).arg(maximum));
+        printError(
+            QStringLiteral("--%1 takes a number from %2 to %3").arg(name).arg(minimum).arg(maximum));
         return std::nullopt;
     }
     return value;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int MaxPhotos = 99999;  // serial numbers have five digits
+constexpr int MaxPhotos = 99999; // serial numbers have five digits
 
 } // namespace
 
@@ -14,21 +14,25 @@ int runDeliveryCommand(const QStringList &arguments)
     QCommandLineParser parser;
     parser.addOptions({
         {QStringLiteral("photos"), QStringLiteral("number of photos"), QStringLiteral("N")},
-        {QStringLiteral("standard"), QStringLiteral("mlit, maff, nexco24 or nexco18"), QStringLiteral("S"),
-         QStringLiteral("mlit")},
+        {QStringLiteral("standard"), QStringLiteral("mlit, maff, nexco24 or nexco18"),
+         QStringLiteral("S"), QStringLiteral("mlit")},
         {QStringLiteral("encoding"), QStringLiteral("sjis or utf8"), QStringLiteral("E"),
          QStringLiteral("sjis")},
     });
-    const std::optional<QString> folder = commandline::parseFolder(parser, QStringLiteral("delivery"), arguments);
+    const std::optional<QString> folder =
+        commandline::parseFolder(parser, QStringLiteral("delivery"), arguments);
     if (!folder)
         return 2;
-    const std::optional<int> photos = commandline::intOption(parser, QStringLiteral("photos"), 0, MaxPhotos, std::nullopt);
+    const std::optional<int> photos =
+        commandline::intOption(parser, QStringLiteral("photos"), 0, MaxPhotos, std::nullopt);
     const auto standard = DeliveryOptions::standardNamed(parser.value(QStringLiteral("standard")));
     const auto encoding = DeliveryOptions::encodingNamed(parser.value(QStringLiteral("encoding")));
     if (!standard)
-        commandline::printError(QStringLiteral("unknown standard %1").arg(parser.value(QStringLiteral("standard"))));
+        commandline::printError(
+            QStringLiteral("unknown standard %1").arg(parser.value(QStringLiteral("standard"))));
     if (!encoding)
-        commandline::printError(QStringLiteral("unknown encoding %1").arg(parser.value(QStringLiteral("encoding"))));
+        commandline::printError(
+            QStringLiteral("unknown encoding %1").arg(parser.value(QStringLiteral("encoding"))));
     if (!photos || !standard || !encoding)
         return 2;
 
@@ -38,6 +42,8 @@ int runDeliveryCommand(const QStringList &arguments)
         return 1;
     }
     commandline::printLine(QStringLiteral("%1: %2 photos, %3 reference drawings")
-                               .arg(*folder).arg(*photos).arg(generator.drawingCount()));
+                               .arg(*folder)
+                               .arg(*photos)
+                               .arg(generator.drawingCount()));
     return 0;
 }

@@ -51,11 +51,12 @@ bool DeliveryGenerator::generate(const QString &folder)
         return false;
     }
     return writePhotos(folder)
-           && writeText(hostPath(folder, QStringLiteral("PHOTO/") + m_profile.photoDtdFile),
-                        QString::fromUtf16(m_profile.photoDtdText))
-           && samplefiles::writeFile(hostPath(folder, QString::fromUtf16(IndexFile)), indexXml(), &m_errorText)
-           && writeText(hostPath(folder, QString::fromUtf16(IndexDtdFile)),
-                        QString::fromUtf16(sampledtds::IndexC04));
+        && writeText(hostPath(folder, QStringLiteral("PHOTO/") + m_profile.photoDtdFile),
+                     QString::fromUtf16(m_profile.photoDtdText))
+        && samplefiles::writeFile(hostPath(folder, QString::fromUtf16(IndexFile)), indexXml(),
+                                  &m_errorText)
+        && writeText(hostPath(folder, QString::fromUtf16(IndexDtdFile)),
+                     QString::fromUtf16(sampledtds::IndexC04));
 }
 
 QByteArray DeliveryGenerator::indexXml() const
@@ -91,12 +92,13 @@ QByteArray DeliveryGenerator::indexXml() const
     xml.close();
     xml.element(QStringLiteral("工期開始日"), dateText(FirstDay));
     xml.element(QStringLiteral("工期終了日"), dateText(LastDay));
-    xml.element(QStringLiteral("工事内容"),
-                QStringLiteral("本工事は、%1において、土工、擁壁工、排水構造物工、舗装工及び付帯工を"
-                               "施工するものである。施工にあたっては、周辺住民及び通行車両の安全確保に"
-                               "努め、工程、品質、出来形及び安全の各管理を適切に行い、電子納品要領に従い"
-                               "工事写真を整理して納品する。")
-                    .arg(m_profile.address));
+    xml.element(
+        QStringLiteral("工事内容"),
+        QStringLiteral("本工事は、%1において、土工、擁壁工、排水構造物工、舗装工及び付帯工を"
+                       "施工するものである。施工にあたっては、周辺住民及び通行車両の安全確保に"
+                       "努め、工程、品質、出来形及び安全の各管理を適切に行い、電子納品要領に従い"
+                       "工事写真を整理して納品する。")
+            .arg(m_profile.address));
     xml.close();
 
     xml.open(QStringLiteral("場所情報"));
@@ -142,16 +144,20 @@ bool DeliveryGenerator::writePhotos(const QString &folder)
     for (int i = 0; i < m_options.photos; ++i) {
         const SamplePhoto photo = planner.next();
         writePhoto(xml, photo);
-        if (!samplefiles::writeFile(hostPath(folder, QStringLiteral("PHOTO/PIC/") + photo.fileName), jpeg, &m_errorText))
+        if (!samplefiles::writeFile(hostPath(folder, QStringLiteral("PHOTO/PIC/") + photo.fileName),
+                                    jpeg, &m_errorText))
             return false;
         for (const SamplePhoto::Drawing &drawing : photo.drawings) {
             ++m_drawings;
-            if (!samplefiles::writeFile(hostPath(folder, QStringLiteral("PHOTO/DRA/") + drawing.fileName), jpeg, &m_errorText))
+            if (!samplefiles::writeFile(
+                    hostPath(folder, QStringLiteral("PHOTO/DRA/") + drawing.fileName), jpeg,
+                    &m_errorText))
                 return false;
         }
     }
     xml.element(QStringLiteral("ソフトメーカ用TAG"), QString::fromUtf16(MakerTag));
-    return samplefiles::writeFile(hostPath(folder, QStringLiteral("PHOTO/PHOTO.XML")), xml.finish(), &m_errorText);
+    return samplefiles::writeFile(hostPath(folder, QStringLiteral("PHOTO/PHOTO.XML")), xml.finish(),
+                                  &m_errorText);
 }
 
 void DeliveryGenerator::writePhoto(SampleXmlWriter &xml, const SamplePhoto &photo) const
@@ -194,8 +200,10 @@ void DeliveryGenerator::writePhoto(SampleXmlWriter &xml, const SamplePhoto &phot
     xml.element(QStringLiteral("撮影年月日"), dateText(photo.date));
     xml.close();
     if (m_profile.photoMarks) {
-        xml.element(QStringLiteral("代表写真"), photo.representative ? QStringLiteral("1") : QStringLiteral("0"));
-        xml.element(QStringLiteral("提出頻度写真"), photo.frequency ? QStringLiteral("1") : QStringLiteral("0"));
+        xml.element(QStringLiteral("代表写真"),
+                    photo.representative ? QStringLiteral("1") : QStringLiteral("0"));
+        xml.element(QStringLiteral("提出頻度写真"),
+                    photo.frequency ? QStringLiteral("1") : QStringLiteral("0"));
     }
     if (!photo.managementValue.isEmpty())
         xml.element(QStringLiteral("施工管理値"), photo.managementValue);
@@ -206,5 +214,6 @@ bool DeliveryGenerator::writeText(const QString &path, const QString &text)
 {
     QString lines = text;
     lines.replace(u'\n', QStringLiteral("\r\n"));
-    return samplefiles::writeFile(path, SampleXmlWriter::encode(lines, m_options.encoding), &m_errorText);
+    return samplefiles::writeFile(path, SampleXmlWriter::encode(lines, m_options.encoding),
+                                  &m_errorText);
 }

@@ -17,11 +17,14 @@ int runEizenCommand(const QStringList &arguments)
         {QStringLiteral("photos"), QStringLiteral("number of photos"), QStringLiteral("N")},
         {QStringLiteral("depth"), QStringLiteral("folder levels below DIR"), QStringLiteral("D")},
     });
-    const std::optional<QString> folder = commandline::parseFolder(parser, QStringLiteral("eizen"), arguments);
+    const std::optional<QString> folder =
+        commandline::parseFolder(parser, QStringLiteral("eizen"), arguments);
     if (!folder)
         return 2;
-    const std::optional<int> photos = commandline::intOption(parser, QStringLiteral("photos"), 0, MaxPhotos, std::nullopt);
-    const std::optional<int> depth = commandline::intOption(parser, QStringLiteral("depth"), 1, MaxDepth, EizenOptions::DefaultDepth);
+    const std::optional<int> photos =
+        commandline::intOption(parser, QStringLiteral("photos"), 0, MaxPhotos, std::nullopt);
+    const std::optional<int> depth = commandline::intOption(parser, QStringLiteral("depth"), 1,
+                                                            MaxDepth, EizenOptions::DefaultDepth);
     if (!photos || !depth)
         return 2;
 

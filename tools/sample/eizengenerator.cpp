@@ -26,13 +26,14 @@ QString photoName(int number)
 
 QByteArray noteText(const QString &text)
 {
-    return SampleXmlWriter::encode(text + QStringLiteral("\r\n"), DeliveryOptions::Encoding::ShiftJis);
+    return SampleXmlWriter::encode(text + QStringLiteral("\r\n"),
+                                   DeliveryOptions::Encoding::ShiftJis);
 }
 
 } // namespace
 
 const QStringList EizenGenerator::PhotoExtensions = {
-    QStringLiteral(".JPG"), QStringLiteral(".jpg"), QStringLiteral(".JPEG"),
+    QStringLiteral(".JPG"), QStringLiteral(".jpg"),  QStringLiteral(".JPEG"),
     QStringLiteral(".jpe"), QStringLiteral(".jpeg"), QStringLiteral(".JPE"),
 };
 
@@ -53,8 +54,10 @@ bool EizenGenerator::generate(const QString &folder)
     }
     if (!samplefiles::prepareEmptyFolder(folder, &m_errorText)
         || !samplefiles::writeFile(QDir(folder).filePath(QStringLiteral("工事概要.txt")),
-                                   noteText(QStringLiteral("営繕工事 写真データ（見本）")), &m_errorText)
-        || !samplefiles::makeFolder(QDir(folder).filePath(QStringLiteral("99_その他")), &m_errorText)) {
+                                   noteText(QStringLiteral("営繕工事 写真データ（見本）")),
+                                   &m_errorText)
+        || !samplefiles::makeFolder(QDir(folder).filePath(QStringLiteral("99_その他")),
+                                    &m_errorText)) {
         return false;
     }
 
@@ -63,8 +66,10 @@ bool EizenGenerator::generate(const QString &folder)
     const QStringList deepest = walk(true);
     const QString deepestFolder = QDir(folder).filePath(deepest.join(u'/'));
     if (!ensureFolder(folder, deepest)
-        || !samplefiles::writeFile(QDir(deepestFolder).filePath(QStringLiteral("図面.tif")), jpeg, &m_errorText)
-        || !samplefiles::writeFile(QDir(deepestFolder).filePath(QStringLiteral("x.jpg.bak")), jpeg, &m_errorText)) {
+        || !samplefiles::writeFile(QDir(deepestFolder).filePath(QStringLiteral("図面.tif")), jpeg,
+                                   &m_errorText)
+        || !samplefiles::writeFile(QDir(deepestFolder).filePath(QStringLiteral("x.jpg.bak")), jpeg,
+                                   &m_errorText)) {
         return false;
     }
     for (int i = 0; i < m_options.photos; ++i) {
@@ -91,7 +96,8 @@ QStringList EizenGenerator::walk(bool deepest)
     const QStringList floors = samplecatalog::buildingFloors();
     const QStringList gridLines = samplecatalog::buildingGridLines();
 
-    QStringList levels = {categories.at(category), trades.at(pick(trades)), subjects.at(pick(subjects))};
+    QStringList levels = {categories.at(category), trades.at(pick(trades)),
+                          subjects.at(pick(subjects))};
     for (int level = SubjectLevel + 1; level <= m_options.depth; ++level) {
         const int chanceIndex = qMin(level - SubjectLevel - 1, int(std::size(DeeperPercent)) - 1);
         if (!deepest && !m_random.chance(DeeperPercent[chanceIndex]))

@@ -35,6 +35,6 @@ private:
 
     EizenOptions m_options;
     SampleRandom m_random;
-    QSet<QString> m_made;  // folders made, relative
+    QSet<QString> m_made; // folders made, relative
     QString m_errorText;
 };

@@ -36,17 +36,18 @@ const QStringList SafetyWork = {
 
 QStringList buildingCategories()
 {
-    return {QStringLiteral("01_建築"), QStringLiteral("02_電気設備"), QStringLiteral("03_機械設備")};
+    return {QStringLiteral("01_建築"), QStringLiteral("02_電気設備"),
+            QStringLiteral("03_機械設備")};
 }
 
 QStringList buildingTrades(int category)
 {
     switch (category) {
     case 0:
-        return {QStringLiteral("01_仮設工事"), QStringLiteral("02_土工事"),
-                QStringLiteral("03_地業工事"), QStringLiteral("04_鉄筋工事"),
+        return {QStringLiteral("01_仮設工事"),         QStringLiteral("02_土工事"),
+                QStringLiteral("03_地業工事"),         QStringLiteral("04_鉄筋工事"),
                 QStringLiteral("05_コンクリート工事"), QStringLiteral("06_鉄骨工事"),
-                QStringLiteral("07_防水工事"), QStringLiteral("08_内装工事")};
+                QStringLiteral("07_防水工事"),         QStringLiteral("08_内装工事")};
     case 1:
         return {QStringLiteral("01_電力設備工事"), QStringLiteral("02_受変電設備工事"),
                 QStringLiteral("03_通信・情報設備工事")};

@@ -10,9 +10,9 @@ namespace samplecatalog {
 
 struct WorkClass
 {
-    const char16_t *workType;  // 工種
-    const char16_t *kind;      // 種別
-    const char16_t *subKind;   // 細別
+    const char16_t *workType; // 工種
+    const char16_t *kind;     // 種別
+    const char16_t *subKind;  // 細別
 };
 
 // Work classes in the order photos take them. The second one holds a

@@ -8,7 +8,8 @@ namespace samplefiles {
 bool prepareEmptyFolder(const QString &path, QString *error)
 {
     const QDir folder(path);
-    if (folder.exists() && !folder.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    if (folder.exists()
+        && !folder.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
         *error = QStringLiteral("%1 is not empty").arg(path);
         return false;
     }

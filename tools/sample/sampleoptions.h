@@ -26,5 +26,5 @@ struct EizenOptions
     static constexpr int DefaultDepth = 7;
 
     int photos = 0;
-    int depth = DefaultDepth;  // folder levels below the construction folder
+    int depth = DefaultDepth; // folder levels below the construction folder
 };

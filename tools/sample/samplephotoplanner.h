@@ -19,11 +19,11 @@ struct SamplePhoto
     int serial = 0;
     QString fileName;
     QString japaneseName;
-    QString majorClass;  // 写真-大分類
-    QString category;    // 写真区分
-    QString workType;    // 工種
-    QString kind;        // 種別
-    QString subKind;     // 細別
+    QString majorClass; // 写真-大分類
+    QString category;   // 写真区分
+    QString workType;   // 工種
+    QString kind;       // 種別
+    QString subKind;    // 細別
     QString title;
     QList<Drawing> drawings;
     QString place;

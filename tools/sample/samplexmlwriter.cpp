@@ -13,8 +13,8 @@ SampleXmlWriter::SampleXmlWriter(DeliveryOptions::Encoding encoding, const QStri
     : m_encoding(encoding)
 {
     const QString encodingName = encoding == DeliveryOptions::Encoding::ShiftJis
-                                     ? QStringLiteral("Shift_JIS")
-                                     : QStringLiteral("UTF-8");
+        ? QStringLiteral("Shift_JIS")
+        : QStringLiteral("UTF-8");
     m_text += QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>").arg(encodingName) + LineEnd;
     m_text += QStringLiteral("<!DOCTYPE %1 SYSTEM \"%2\">").arg(root, dtdFile) + LineEnd;
     m_text += QStringLiteral("<%1 DTD_version=\"%2\">").arg(root, dtdVersion) + LineEnd;

@@ -27,9 +27,11 @@ protected:
 TEST_F(ClassificationTest, GeneratedDeliveriesAreStandardDeliveries)
 {
     using Standard = DeliveryOptions::Standard;
-    for (const Standard standard : {Standard::Mlit, Standard::Maff, Standard::Nexco2012, Standard::Nexco2006}) {
+    for (const Standard standard :
+         {Standard::Mlit, Standard::Maff, Standard::Nexco2012, Standard::Nexco2006}) {
         const QString name = QStringLiteral("disc%1").arg(int(standard));
-        const QString root = generateDelivery(name, {5, standard, DeliveryOptions::Encoding::ShiftJis});
+        const QString root =
+            generateDelivery(name, {5, standard, DeliveryOptions::Encoding::ShiftJis});
 
         const reader::DeliveryClassification atRoot = classify(root);
         EXPECT_EQ(atRoot.kind, reader::StandardDelivery) << name.toStdString();
@@ -46,5 +48,6 @@ TEST_F(ClassificationTest, GeneratedDeliveriesAreStandardDeliveries)
 TEST_F(ClassificationTest, GeneratedBuildingTreeIsAGovernmentBuildingDelivery)
 {
     ASSERT_TRUE(EizenGenerator({40, 7}).generate(hostPath(QStringLiteral("合同庁舎改修工事"))));
-    EXPECT_EQ(classify(winPath(QStringLiteral("合同庁舎改修工事"))).kind, reader::GovernmentBuildingDelivery);
+    EXPECT_EQ(classify(winPath(QStringLiteral("合同庁舎改修工事"))).kind,
+              reader::GovernmentBuildingDelivery);
 }

@@ -15,12 +15,14 @@ struct Case
 {
     DeliveryOptions::Standard standard;
     DeliveryOptions::Encoding encoding;
-    const char *golden;         // tests/data/worksdata/gxtemp/...
-    const char16_t *firstLine;  // GXTemp's first line
+    const char *golden;        // tests/data/worksdata/gxtemp/...
+    const char16_t *firstLine; // GXTemp's first line
 };
 
-const char16_t MlitLine[] = u"写真管理基準 国土交通省 デジタル写真管理情報基準（平成２０年５月版準拠)";
-const char16_t MaffLine[] = u"写真管理基準 農林水産省 電子化写真データの作成要領（平成２３年３月版準拠)";
+const char16_t MlitLine[] =
+    u"写真管理基準 国土交通省 デジタル写真管理情報基準（平成２０年５月版準拠)";
+const char16_t MaffLine[] =
+    u"写真管理基準 農林水産省 電子化写真データの作成要領（平成２３年３月版準拠)";
 const char16_t Nexco24Line[] = u"写真管理基準 NEXCO 工事記録写真等撮影要領（平成２４年７月版準拠)";
 const char16_t Nexco18Line[] = u"写真管理基準 NEXCO 工事記録写真等撮影要領（平成１８年７月版準拠)";
 
@@ -47,7 +49,7 @@ TEST_P(GeneratedDeliveryTest, WritesGXTempAndOneRowPerPhotoInEveryTable)
     const Case &c = GetParam();
     const QString root = generateDelivery(QStringLiteral("disc"), {Photos, c.standard, c.encoding});
     const int planFlag = library().getPlanFlag(root);
-    EXPECT_EQ(planFlag, 1);  // INDEX_C.XML
+    EXPECT_EQ(planFlag, 1); // INDEX_C.XML
 
     ASSERT_EQ(library().dnXmlRead(root, planFlag), 1);
 
@@ -75,10 +77,12 @@ TEST_P(GeneratedDeliveryTest, WritesGXTempAndOneRowPerPhotoInEveryTable)
 
     for (const char16_t *table : {photodb::table::PhotoInfo, photodb::table::WorkClass,
                                   photodb::table::PhotoFile, photodb::table::PhotoTemp}) {
-        EXPECT_EQ(rowCount(QString::fromUtf16(table)), Photos) << QString::fromUtf16(table).toStdString();
+        EXPECT_EQ(rowCount(QString::fromUtf16(table)), Photos)
+            << QString::fromUtf16(table).toStdString();
     }
-    const QList<QVariantMap> paths = rows(QStringLiteral("select * from 写真情報Temp where シリアル番号 = 7"),
-                                          {QStringLiteral("albumpath")});
+    const QList<QVariantMap> paths =
+        rows(QStringLiteral("select * from 写真情報Temp where シリアル番号 = 7"),
+             {QStringLiteral("albumpath")});
     ASSERT_EQ(paths.size(), 1);
     EXPECT_EQ(paths.first().value(QStringLiteral("albumpath")).toString(),
               root + QStringLiteral("\\PHOTO\\PIC\\P0000007.JPG"));
@@ -87,34 +91,43 @@ TEST_P(GeneratedDeliveryTest, WritesGXTempAndOneRowPerPhotoInEveryTable)
 
 INSTANTIATE_TEST_SUITE_P(
     Standards, GeneratedDeliveryTest,
-    testing::Values(
-        Case{DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis, "mlit.gxtemp", MlitLine},
-        Case{DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::Utf8, "mlit.gxtemp", MlitLine},
-        Case{DeliveryOptions::Standard::Maff, DeliveryOptions::Encoding::ShiftJis, "maff.gxtemp", MaffLine},
-        Case{DeliveryOptions::Standard::Maff, DeliveryOptions::Encoding::Utf8, "maff.gxtemp", MaffLine},
-        Case{DeliveryOptions::Standard::Nexco2012, DeliveryOptions::Encoding::ShiftJis, "nexco24.gxtemp", Nexco24Line},
-        Case{DeliveryOptions::Standard::Nexco2012, DeliveryOptions::Encoding::Utf8, "nexco24.gxtemp", Nexco24Line},
-        Case{DeliveryOptions::Standard::Nexco2006, DeliveryOptions::Encoding::ShiftJis, "nexco18.gxtemp", Nexco18Line},
-        Case{DeliveryOptions::Standard::Nexco2006, DeliveryOptions::Encoding::Utf8, "nexco18.gxtemp", Nexco18Line}),
+    testing::Values(Case {DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis,
+                          "mlit.gxtemp", MlitLine},
+                    Case {DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::Utf8,
+                          "mlit.gxtemp", MlitLine},
+                    Case {DeliveryOptions::Standard::Maff, DeliveryOptions::Encoding::ShiftJis,
+                          "maff.gxtemp", MaffLine},
+                    Case {DeliveryOptions::Standard::Maff, DeliveryOptions::Encoding::Utf8,
+                          "maff.gxtemp", MaffLine},
+                    Case {DeliveryOptions::Standard::Nexco2012, DeliveryOptions::Encoding::ShiftJis,
+                          "nexco24.gxtemp", Nexco24Line},
+                    Case {DeliveryOptions::Standard::Nexco2012, DeliveryOptions::Encoding::Utf8,
+                          "nexco24.gxtemp", Nexco24Line},
+                    Case {DeliveryOptions::Standard::Nexco2006, DeliveryOptions::Encoding::ShiftJis,
+                          "nexco18.gxtemp", Nexco18Line},
+                    Case {DeliveryOptions::Standard::Nexco2006, DeliveryOptions::Encoding::Utf8,
+                          "nexco18.gxtemp", Nexco18Line}),
     caseName);
 
 TEST_F(WorksdataTest, PhotoRowsKeepTheClassificationAndMarksOfTheXml)
 {
-    const QString root = generateDelivery(QStringLiteral("disc"), {Photos, DeliveryOptions::Standard::Mlit,
-                                                                  DeliveryOptions::Encoding::ShiftJis});
+    const QString root = generateDelivery(
+        QStringLiteral("disc"),
+        {Photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
     ASSERT_EQ(library().dnXmlRead(root, 1), 1);
 
     const QStringList columns = {QStringLiteral("シリアル番号"), QStringLiteral("写真-大分類"),
-                                 QStringLiteral("写真区分"), QStringLiteral("工種"),
-                                 QStringLiteral("種別"), QStringLiteral("細別"),
-                                 QStringLiteral("付加情報"), QStringLiteral("代表写真")};
+                                 QStringLiteral("写真区分"),     QStringLiteral("工種"),
+                                 QStringLiteral("種別"),         QStringLiteral("細別"),
+                                 QStringLiteral("付加情報"),     QStringLiteral("代表写真")};
     const QList<QVariantMap> photos = rows(QStringLiteral("select * from 写真情報"), columns);
     ASSERT_EQ(photos.size(), Photos);
 
     // The classification cycle: an overview photo without lower levels, a
     // survey photo with its major class only, and the work class with the
     // quote that the classification queries must survive.
-    EXPECT_EQ(photos[0].value(QStringLiteral("写真区分")).toString(), QStringLiteral("着手前及び完成写真"));
+    EXPECT_EQ(photos[0].value(QStringLiteral("写真区分")).toString(),
+              QStringLiteral("着手前及び完成写真"));
     EXPECT_EQ(photos[0].value(QStringLiteral("工種")).toString(), QString());
     EXPECT_EQ(photos[1].value(QStringLiteral("写真-大分類")).toString(), QStringLiteral("調査"));
     EXPECT_EQ(photos[1].value(QStringLiteral("写真区分")).toString(), QString());
@@ -134,14 +147,16 @@ TEST_F(WorksdataTest, PhotoRowsKeepTheClassificationAndMarksOfTheXml)
 
 TEST_F(WorksdataTest, MalformedPhotoXmlLeavesTheEarlierReadAlone)
 {
-    const QString good = generateDelivery(QStringLiteral("good"), {Photos, DeliveryOptions::Standard::Mlit,
-                                                                  DeliveryOptions::Encoding::ShiftJis});
+    const QString good = generateDelivery(
+        QStringLiteral("good"),
+        {Photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
     ASSERT_EQ(library().dnXmlRead(good, 1), 1);
     const QByteArray gxtemp = readHostFile(gxtempHostPath());
     const QByteArray database = readHostFile(databaseHostPath());
 
-    const QString broken = generateDelivery(QStringLiteral("broken"), {Photos, DeliveryOptions::Standard::Maff,
-                                                                      DeliveryOptions::Encoding::Utf8});
+    const QString broken = generateDelivery(
+        QStringLiteral("broken"),
+        {Photos, DeliveryOptions::Standard::Maff, DeliveryOptions::Encoding::Utf8});
     // Cut off in the middle of a photo, as a copy that broke off does.
     const QByteArray xml = readFile(QStringLiteral("broken/PHOTO/PHOTO.XML"));
     writeFile(QStringLiteral("broken/PHOTO/PHOTO.XML"), xml.left(xml.size() * 2 / 3));
@@ -154,8 +169,9 @@ TEST_F(WorksdataTest, MalformedPhotoXmlLeavesTheEarlierReadAlone)
 
 TEST_F(WorksdataTest, DeliveryThatCannotBeReadLeavesNothingBehind)
 {
-    const QString root = generateDelivery(QStringLiteral("disc"), {Photos, DeliveryOptions::Standard::Mlit,
-                                                                  DeliveryOptions::Encoding::ShiftJis});
+    const QString root = generateDelivery(
+        QStringLiteral("disc"),
+        {Photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
     ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("disc/PHOTO/PHOTO.XML"))));
     EXPECT_EQ(library().dnXmlRead(root, 1), 0);
 
@@ -165,7 +181,8 @@ TEST_F(WorksdataTest, DeliveryThatCannotBeReadLeavesNothingBehind)
 
     // Well-formed photo data, but nothing tells its standard.
     writeFile(QStringLiteral("disc/PHOTO/PHOTO.XML"),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?><photodata><基礎情報><適用要領基準>独自</適用要領基準>"
+              "<?xml version=\"1.0\" "
+              "encoding=\"UTF-8\"?><photodata><基礎情報><適用要領基準>独自</適用要領基準>"
               "</基礎情報></photodata>");
     ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("disc/INDEX_C.XML"))));
     EXPECT_EQ(library().dnXmlRead(root, 0), 0);
@@ -179,8 +196,9 @@ TEST_F(WorksdataTest, DeliveryThatCannotBeReadLeavesNothingBehind)
 
 TEST_F(WorksdataTest, ReadsWithoutAnIndexFile)
 {
-    const QString root = generateDelivery(QStringLiteral("disc"), {Photos, DeliveryOptions::Standard::Nexco2012,
-                                                                  DeliveryOptions::Encoding::Utf8});
+    const QString root = generateDelivery(
+        QStringLiteral("disc"),
+        {Photos, DeliveryOptions::Standard::Nexco2012, DeliveryOptions::Encoding::Utf8});
     ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("disc/INDEX_C.XML"))));
     ASSERT_EQ(library().dnXmlRead(root, 0), 1);
     const QStringList lines = gxtempLines();
@@ -191,14 +209,17 @@ TEST_F(WorksdataTest, ReadsWithoutAnIndexFile)
 
 TEST_F(WorksdataTest, LongFreeTextArrivesWholeThroughThePageReader)
 {
-    const QString root = generateDelivery(QStringLiteral("disc"), {3, DeliveryOptions::Standard::Mlit,
-                                                                  DeliveryOptions::Encoding::Utf8});
+    const QString root =
+        generateDelivery(QStringLiteral("disc"),
+                         {3, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::Utf8});
     QString text;
     for (int i = 0; text.size() < 2000; ++i)
         text += QStringLiteral("第%1節の工事内容を記す。").arg(i);
-    writeFile(QStringLiteral("disc/INDEX_C.XML"),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?><constdata><基礎情報><適用要領基準>土木200805-01"
-              "</適用要領基準></基礎情報><工事件名等><工事内容>" + text.toUtf8() + "</工事内容></工事件名等></constdata>");
+    writeFile(
+        QStringLiteral("disc/INDEX_C.XML"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><constdata><基礎情報><適用要領基準>土木200805-01"
+        "</適用要領基準></基礎情報><工事件名等><工事内容>"
+            + text.toUtf8() + "</工事内容></工事件名等></constdata>");
     ASSERT_EQ(library().dnXmlRead(root, 1), 1);
 
     GXTemp reader(QStringLiteral("準拠する要領"));

@@ -47,31 +47,36 @@ TEST_F(QuirksTest, IsReadWithItsDesignWorkIndex)
 TEST_F(QuirksTest, PhotosKeepTheirSerialNumbersAndValues)
 {
     ASSERT_EQ(library().dnXmlRead(m_root, 2), 1);
-    const QList<QVariantMap> serials = rows(QStringLiteral("select * from 撮影工種区分"),
-                                            {QStringLiteral("シリアル番号")});
+    const QList<QVariantMap> serials =
+        rows(QStringLiteral("select * from 撮影工種区分"), {QStringLiteral("シリアル番号")});
     QList<int> numbers;
     for (const QVariantMap &row : serials)
         numbers.append(row.value(QStringLiteral("シリアル番号")).toInt());
     // The fourth photo has an empty シリアル番号 and takes its position.
-    EXPECT_EQ(numbers, (QList<int>{7, 12, 103, 4}));
+    EXPECT_EQ(numbers, (QList<int> {7, 12, 103, 4}));
 
     const QVariantMap crane = photo(7);
-    EXPECT_EQ(crane.value(QStringLiteral("写真ファイル名")).toString(), QStringLiteral("p0000007.jpg"));
-    EXPECT_EQ(crane.value(QStringLiteral("写真タイトル")).toString(), QStringLiteral("ｸﾚｰﾝ 据付状況"));
+    EXPECT_EQ(crane.value(QStringLiteral("写真ファイル名")).toString(),
+              QStringLiteral("p0000007.jpg"));
+    EXPECT_EQ(crane.value(QStringLiteral("写真タイトル")).toString(),
+              QStringLiteral("ｸﾚｰﾝ 据付状況"));
     EXPECT_EQ(crane.value(QStringLiteral("代表写真")).toString(), QStringLiteral("1"));
-    EXPECT_EQ(crane.value(QStringLiteral("付加情報")).toInt(), 0);  // an empty 付加情報 block
+    EXPECT_EQ(crane.value(QStringLiteral("付加情報")).toInt(), 0); // an empty 付加情報 block
     EXPECT_EQ(crane.value(QStringLiteral("細別")).toString(), QStringLiteral("土砂掘削"));
 
     const QVariantMap survey = photo(12);
-    EXPECT_EQ(survey.value(QStringLiteral("写真ファイル日本語名")).toString(), QStringLiteral("①号橋 踏査.JPG"));
+    EXPECT_EQ(survey.value(QStringLiteral("写真ファイル日本語名")).toString(),
+              QStringLiteral("①号橋 踏査.JPG"));
     EXPECT_EQ(survey.value(QStringLiteral("写真-大分類")).toString(), QStringLiteral("調査"));
     EXPECT_EQ(survey.value(QStringLiteral("写真区分")).toString(), QString());
     EXPECT_EQ(survey.value(QStringLiteral("付加情報")).toInt(), 2);
-    EXPECT_EQ(survey.value(QStringLiteral("施工管理値")).toString(), QStringLiteral("設計 1.5m 実測 1.52m"));
+    EXPECT_EQ(survey.value(QStringLiteral("施工管理値")).toString(),
+              QStringLiteral("設計 1.5m 実測 1.52m"));
     EXPECT_EQ(survey.value(QStringLiteral("提出頻度写真")).toString(), QStringLiteral("1"));
 
     const QVariantMap core = photo(103);
-    EXPECT_EQ(core.value(QStringLiteral("写真タイトル")).toString(), QStringLiteral("コア A&B <深度10m>"));
+    EXPECT_EQ(core.value(QStringLiteral("写真タイトル")).toString(),
+              QStringLiteral("コア A&B <深度10m>"));
     EXPECT_EQ(core.value(QStringLiteral("撮影箇所")).toString(), QString());
     EXPECT_EQ(core.value(QStringLiteral("写真ファイル日本語名")).toString(), QString());
 
@@ -81,13 +86,15 @@ TEST_F(QuirksTest, PhotosKeepTheirSerialNumbersAndValues)
 TEST_F(QuirksTest, AlbumPathsStayInThePhotoFolder)
 {
     ASSERT_EQ(library().dnXmlRead(m_root, 2), 1);
-    const QList<QVariantMap> paths = rows(QStringLiteral("select * from 写真情報Temp"),
-                                          {QStringLiteral("albumpath")});
+    const QList<QVariantMap> paths =
+        rows(QStringLiteral("select * from 写真情報Temp"), {QStringLiteral("albumpath")});
     ASSERT_EQ(paths.size(), 4);
     const QString folder = m_root + QStringLiteral("\\PHOTO\\PIC\\");
-    EXPECT_EQ(paths[0].value(QStringLiteral("albumpath")).toString(), folder + QStringLiteral("p0000007.jpg"));
+    EXPECT_EQ(paths[0].value(QStringLiteral("albumpath")).toString(),
+              folder + QStringLiteral("p0000007.jpg"));
     // "..\..\P0000104.JPG" must not lead out of the delivery.
-    EXPECT_EQ(paths[3].value(QStringLiteral("albumpath")).toString(), folder + QStringLiteral("P0000104.JPG"));
+    EXPECT_EQ(paths[3].value(QStringLiteral("albumpath")).toString(),
+              folder + QStringLiteral("P0000104.JPG"));
 }
 
 TEST_F(QuirksTest, GXTempShowsTheIndexAndPutsFreeTextLast)
@@ -95,7 +102,9 @@ TEST_F(QuirksTest, GXTempShowsTheIndexAndPutsFreeTextLast)
     ASSERT_EQ(library().dnXmlRead(m_root, 2), 1);
     const QStringList lines = gxtempLines();
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.first(), QStringLiteral("写真管理基準 国土交通省 デジタル写真管理情報基準（平成２２年９月版準拠)"));
+    EXPECT_EQ(
+        lines.first(),
+        QStringLiteral("写真管理基準 国土交通省 デジタル写真管理情報基準（平成２２年９月版準拠)"));
     EXPECT_TRUE(lines.contains(QStringLiteral("    参考図フォルダ名")));
     EXPECT_TRUE(lines.contains(QStringLiteral("    参考図枚数 2")));
     EXPECT_TRUE(lines.contains(QStringLiteral("索引ファイル INDEX_D.XML")));
@@ -112,6 +121,6 @@ TEST_F(QuirksTest, GXTempShowsTheIndexAndPutsFreeTextLast)
     ASSERT_GE(sectionEnd, 0);
     // The free text's line break became a blank, so it stays on its line.
     EXPECT_EQ(lines.mid(sectionEnd + 1),
-              QStringList{QStringLiteral("業務概要 本業務は、①号橋の詳細設計を行うものである。  "
-                                         "下部工及び上部工の構造計算を含む。")});
+              QStringList {QStringLiteral("業務概要 本業務は、①号橋の詳細設計を行うものである。  "
+                                          "下部工及び上部工の構造計算を含む。")});
 }

@@ -31,7 +31,8 @@ QStringList treeDigest(const QString &folder)
 bool isPhoto(const QString &name)
 {
     const QString extension = name.section(u'.', -1).toLower();
-    return name.contains(u'.') && (extension == u"jpg" || extension == u"jpe" || extension == u"jpeg");
+    return name.contains(u'.')
+        && (extension == u"jpg" || extension == u"jpe" || extension == u"jpeg");
 }
 
 int runSample(const QStringList &arguments)
@@ -51,16 +52,19 @@ class SampleGeneratorTest : public WorksdataTest
 
 TEST_F(SampleGeneratorTest, SameArgumentsGiveTheSameBytes)
 {
-    const DeliveryOptions options{40, DeliveryOptions::Standard::Nexco2006, DeliveryOptions::Encoding::ShiftJis};
+    const DeliveryOptions options {40, DeliveryOptions::Standard::Nexco2006,
+                                   DeliveryOptions::Encoding::ShiftJis};
     generateDelivery(QStringLiteral("one"), options);
     generateDelivery(QStringLiteral("two"), options);
     const QStringList delivery = treeDigest(hostPath(QStringLiteral("one")));
-    EXPECT_EQ(delivery.size(), 40 + 4 + treeDigest(hostPath(QStringLiteral("one/PHOTO/DRA"))).size());
+    EXPECT_EQ(delivery.size(),
+              40 + 4 + treeDigest(hostPath(QStringLiteral("one/PHOTO/DRA"))).size());
     EXPECT_EQ(delivery, treeDigest(hostPath(QStringLiteral("two"))));
 
     ASSERT_TRUE(EizenGenerator({50, 7}).generate(hostPath(QStringLiteral("e1"))));
     ASSERT_TRUE(EizenGenerator({50, 7}).generate(hostPath(QStringLiteral("e2"))));
-    EXPECT_EQ(treeDigest(hostPath(QStringLiteral("e1"))), treeDigest(hostPath(QStringLiteral("e2"))));
+    EXPECT_EQ(treeDigest(hostPath(QStringLiteral("e1"))),
+              treeDigest(hostPath(QStringLiteral("e2"))));
 
     // A folder that holds something is never written into.
     DeliveryGenerator again(options);
@@ -110,22 +114,32 @@ TEST_F(SampleGeneratorTest, GovernmentBuildingTreeLooksAsTheReaderExpects)
 
 TEST_F(SampleGeneratorTest, CommandLineMakesBothKindsAndRefusesBadArguments)
 {
-    EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("d")), QStringLiteral("--photos"),
-                         QStringLiteral("5"), QStringLiteral("--standard"), QStringLiteral("nexco24"),
-                         QStringLiteral("--encoding"), QStringLiteral("utf8")}), 0);
-    EXPECT_TRUE(readFile(QStringLiteral("d/PHOTO/PHOTO.XML")).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("d")),
+                         QStringLiteral("--photos"), QStringLiteral("5"),
+                         QStringLiteral("--standard"), QStringLiteral("nexco24"),
+                         QStringLiteral("--encoding"), QStringLiteral("utf8")}),
+              0);
+    EXPECT_TRUE(readFile(QStringLiteral("d/PHOTO/PHOTO.XML"))
+                    .startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_FALSE(readFile(QStringLiteral("d/PHOTO/PHOTO04N.DTD")).isEmpty());
-    EXPECT_EQ(runSample({QStringLiteral("eizen"), hostPath(QStringLiteral("e")), QStringLiteral("--photos"),
-                         QStringLiteral("5"), QStringLiteral("--depth"), QStringLiteral("3")}), 0);
+    EXPECT_EQ(runSample({QStringLiteral("eizen"), hostPath(QStringLiteral("e")),
+                         QStringLiteral("--photos"), QStringLiteral("5"), QStringLiteral("--depth"),
+                         QStringLiteral("3")}),
+              0);
     EXPECT_TRUE(QDir(hostPath(QStringLiteral("e"))).exists());
 
     EXPECT_EQ(runSample({}), 2);
     EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("x"))}), 2);
-    EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("x")), QStringLiteral("--photos"),
-                         QStringLiteral("-1")}), 2);
-    EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("x")), QStringLiteral("--photos"),
-                         QStringLiteral("1"), QStringLiteral("--standard"), QStringLiteral("jis")}), 2);
-    EXPECT_EQ(runSample({QStringLiteral("eizen"), hostPath(QStringLiteral("x")), QStringLiteral("--photos"),
-                         QStringLiteral("1"), QStringLiteral("--depth"), QStringLiteral("0")}), 2);
+    EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("x")),
+                         QStringLiteral("--photos"), QStringLiteral("-1")}),
+              2);
+    EXPECT_EQ(runSample({QStringLiteral("delivery"), hostPath(QStringLiteral("x")),
+                         QStringLiteral("--photos"), QStringLiteral("1"),
+                         QStringLiteral("--standard"), QStringLiteral("jis")}),
+              2);
+    EXPECT_EQ(runSample({QStringLiteral("eizen"), hostPath(QStringLiteral("x")),
+                         QStringLiteral("--photos"), QStringLiteral("1"), QStringLiteral("--depth"),
+                         QStringLiteral("0")}),
+              2);
     EXPECT_FALSE(QDir(hostPath(QStringLiteral("x"))).exists());
 }

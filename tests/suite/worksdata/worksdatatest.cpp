@@ -20,7 +20,8 @@ const WorksdataLibrary &WorksdataLibrary::instance()
         if (!handle)
             return loaded;
         loaded.DNXmlRead = reinterpret_cast<DNXmlReadFunction *>(dlsym(handle, "DNXmlRead"));
-        loaded.CheckPhotoFolder = reinterpret_cast<CheckPhotoFolderFunction *>(dlsym(handle, "CheckPhotoFolder"));
+        loaded.CheckPhotoFolder =
+            reinterpret_cast<CheckPhotoFolderFunction *>(dlsym(handle, "CheckPhotoFolder"));
         loaded.GetPlanFlag = reinterpret_cast<GetPlanFlagFunction *>(dlsym(handle, "GetPlanFlag"));
         return loaded;
     }();
@@ -35,7 +36,8 @@ int WorksdataLibrary::dnXmlRead(const QString &root, int planFlag) const
 
 int WorksdataLibrary::checkPhotoFolder(const QString &folder) const
 {
-    return CheckPhotoFolder ? CheckPhotoFolder(reinterpret_cast<const char16_t *>(folder.utf16())) : -1;
+    return CheckPhotoFolder ? CheckPhotoFolder(reinterpret_cast<const char16_t *>(folder.utf16()))
+                            : -1;
 }
 
 int WorksdataLibrary::getPlanFlag(const QString &folder, QString *buffer) const
@@ -50,7 +52,8 @@ int WorksdataLibrary::getPlanFlag(const QString &folder, QString *buffer) const
     return flag;
 }
 
-QString WorksdataTest::generateDelivery(const QString &relative, const DeliveryOptions &options) const
+QString WorksdataTest::generateDelivery(const QString &relative,
+                                        const DeliveryOptions &options) const
 {
     DeliveryGenerator generator(options);
     EXPECT_TRUE(generator.generate(hostPath(relative))) << generator.errorText().toStdString();

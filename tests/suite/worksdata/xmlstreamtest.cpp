@@ -31,14 +31,17 @@ ReadResult readPhotos(const QByteArray &xml)
 QByteArray photoWithTitle(const QByteArray &doctype, const QByteArray &title)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + doctype
-           + "\n<photodata><写真情報><写真ファイル情報><シリアル番号>1</シリアル番号></写真ファイル情報>"
-             "<撮影工種区分><写真タイトル>" + title + "</写真タイトル></撮影工種区分></写真情報></photodata>";
+        + "\n<photodata><写真情報><写真ファイル情報><シリアル番号>1</シリアル番号></"
+          "写真ファイル情報>"
+          "<撮影工種区分><写真タイトル>"
+        + title + "</写真タイトル></撮影工種区分></写真情報></photodata>";
 }
 
 QString titleOf(const ReadResult &result)
 {
-    return result.photos.isEmpty() ? QString()
-                                   : QString::fromStdString(result.photos.first()[PhotoRecord::Title]);
+    return result.photos.isEmpty()
+        ? QString()
+        : QString::fromStdString(result.photos.first()[PhotoRecord::Title]);
 }
 
 class XmlStreamTest : public WorkspaceTest
@@ -49,19 +52,22 @@ class XmlStreamTest : public WorkspaceTest
 
 TEST(XmlStreamEncodingTest, ShiftJisIsReadAsCp932)
 {
-    EXPECT_EQ(XmlStream::forcedEncoding("<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>"), "CP932");
+    EXPECT_EQ(XmlStream::forcedEncoding("<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>"),
+              "CP932");
     EXPECT_EQ(XmlStream::forcedEncoding("<?xml version='1.0' encoding='sjis'?>"), "CP932");
-    EXPECT_EQ(XmlStream::forcedEncoding("<?xml version=\"1.0\" encoding=\"windows-31j\"?>"), "CP932");
+    EXPECT_EQ(XmlStream::forcedEncoding("<?xml version=\"1.0\" encoding=\"windows-31j\"?>"),
+              "CP932");
     EXPECT_EQ(XmlStream::forcedEncoding("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"), "");
     EXPECT_EQ(XmlStream::forcedEncoding("<photodata encoding=\"Shift_JIS\">"), "");
 
     // ① (NEC row 13) and half-width katakana exist in CP932 only.
-    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>\r\n<photodata>"
-                           "<\x8E\xCA\x90\x5E\x8F\xEE\x95\xF1><\x8E\x42\x89\x65\x8D\x48\x8E\xED"
-                           "\x8B\xE6\x95\xAA><\x8E\xCA\x90\x5E\x83\x5E\x83\x43\x83\x67\x83\x8B>"
-                           "\x87\x40\xB8\xDA\xB0\xDD</\x8E\xCA\x90\x5E\x83\x5E\x83\x43\x83\x67\x83\x8B>"
-                           "</\x8E\x42\x89\x65\x8D\x48\x8E\xED\x8B\xE6\x95\xAA></\x8E\xCA\x90\x5E"
-                           "\x8F\xEE\x95\xF1></photodata>";
+    const QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>\r\n<photodata>"
+        "<\x8E\xCA\x90\x5E\x8F\xEE\x95\xF1><\x8E\x42\x89\x65\x8D\x48\x8E\xED"
+        "\x8B\xE6\x95\xAA><\x8E\xCA\x90\x5E\x83\x5E\x83\x43\x83\x67\x83\x8B>"
+        "\x87\x40\xB8\xDA\xB0\xDD</\x8E\xCA\x90\x5E\x83\x5E\x83\x43\x83\x67\x83\x8B>"
+        "</\x8E\x42\x89\x65\x8D\x48\x8E\xED\x8B\xE6\x95\xAA></\x8E\xCA\x90\x5E"
+        "\x8F\xEE\x95\xF1></photodata>";
     const ReadResult result = readPhotos(xml);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(titleOf(result), QStringLiteral("①ｸﾚｰﾝ"));
@@ -73,7 +79,8 @@ TEST(XmlStreamEncodingTest, MalformedDocumentsFail)
     EXPECT_FALSE(readPhotos("<photodata><写真情報>").ok);
     EXPECT_FALSE(readPhotos("<constdata/>").ok);
     // Bytes that are no Shift_JIS character.
-    EXPECT_FALSE(readPhotos("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><photodata>\x81</photodata>").ok);
+    EXPECT_FALSE(
+        readPhotos("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><photodata>\x81</photodata>").ok);
     EXPECT_TRUE(readPhotos("<photodata/>").ok);
 }
 
@@ -87,8 +94,8 @@ TEST_F(XmlStreamTest, ExternalEntitiesAreNeverLoaded)
 
     writeFile(QStringLiteral("evil.dtd"), "<!ENTITY title \"TOPSECRET\">");
     const QByteArray dtdUrl = "file://" + QFile::encodeName(hostPath(QStringLiteral("evil.dtd")));
-    const ReadResult external = readPhotos(
-        photoWithTitle("<!DOCTYPE photodata SYSTEM \"" + dtdUrl + "\">", "&title;"));
+    const ReadResult external =
+        readPhotos(photoWithTitle("<!DOCTYPE photodata SYSTEM \"" + dtdUrl + "\">", "&title;"));
     EXPECT_FALSE(titleOf(external).contains(QStringLiteral("TOPSECRET")));
 }
 
