@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <Qt>
+
+namespace reader {
+
+struct PhotoInfoRecord;
+
+// Standards whose deliveries lack some of the photo information.
+inline constexpr QStringView NexcoStandard2012 = u"NEXCO 工事記録写真等撮影要領（平成２４年７月版準拠)";
+inline constexpr QStringView NexcoStandard2006 = u"NEXCO 工事記録写真等撮影要領（平成１８年７月版準拠)";
+
+// The columns of the photo list (page 136) for one delivery and the texts
+// of its rows. Standard names compare exactly, case included.
+//
+// Serial numbers show with four digits ("0007"). The list keeps itself
+// sorted by the text of its first cell, so when a delivery has serials of
+// five or more digits, all of its serials show with as many digits as the
+// longest ("000007" ... "100000"): the rows stay in ascending serial order
+// and no number is cut.
+class PhotoListLayout
+{
+public:
+    enum class Field {
+        Serial,
+        FileName,
+        JapaneseFileName,
+        MajorClass,
+        Category,
+        WorkType,
+        Kind,
+        SubKind,
+        Title,
+        Drawings,
+        Place,
+        ManagementValue,
+        Representative,
+        Frequency,
+    };
+
+    struct Column
+    {
+        Field field;
+        QString heading;
+        Qt::Alignment alignment;
+
+        friend bool operator==(const Column &, const Column &) = default;
+    };
+
+    static constexpr int SerialDigits = 4;
+    // Pixels added to a heading's text width for its column's width.
+    static constexpr int HeadingMargin = 15;
+
+    // The columns for the delivery's standard, in their order; 提出頻度写真
+    // comes last, and only when one of the records has a value for it.
+    PhotoListLayout(const QString &standardName, const QList<PhotoInfoRecord> &records);
+
+    // Whether deliveries of the standard name their photos in Japanese too,
+    // so that the user can choose those names for the import.
+    static bool hasJapaneseFileNames(const QString &standardName);
+    // The serial number with at least the given number of digits, as
+    // printf's "%0*d" writes it.
+    static QString serialText(int serial, int digits = SerialDigits);
+
+    const QList<Column> &columns() const { return m_columns; }
+    int serialDigits() const { return m_serialDigits; }
+    // The texts of the record's row, one per column.
+    QStringList cells(const PhotoInfoRecord &record) const;
+
+private:
+    QString cellText(const PhotoInfoRecord &record, Field field) const;
+
+    QList<Column> m_columns;
+    int m_serialDigits = SerialDigits;
+};
+
+} // namespace reader
