@@ -149,6 +149,12 @@ void CDaoDatabase::Open(const QString &path, bool exclusive, bool readOnly, cons
         if (exclusive || readOnly)
             SqliteStatement::execute(connection, QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
         checkReadable(connection, path);
+        // Jet commits a transaction without forcing it to disk unless asked
+        // (dbForceOSFlush); so do we. A program crash loses nothing that
+        // was committed, and a build of one-row transactions (thousands of
+        // KOUJIMASTER.MDB nodes) does not wait for the disk at each one.
+        if (!readOnly)
+            SqliteStatement::execute(connection, QStringLiteral("PRAGMA synchronous = OFF"));
     } catch (const CDaoException &) {
         sqlite3_close_v2(connection);
         throw;
