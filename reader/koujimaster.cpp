@@ -128,7 +128,8 @@ void KoujiMaster::linkNewChild(int parentId, int newId)
 
     CDaoRecordset parent(&m_database);
     parent.Open(JETDAO::dbOpenDynaset,
-                QStringLiteral("select * from %1 where %2 = %3").arg(Table, ItemId, QString::number(parentId)),
+                QStringLiteral("select * from %1 where %2 = %3")
+                    .arg(Table, ItemId, QString::number(parentId)),
                 JETDAO::dbConsistent);
     parent.Edit();
     parent.SetFieldValue(ChildId, QString::number(newId));

@@ -27,7 +27,9 @@ const QString Frequency = QString::fromUtf16(photodb::column::Frequency);
 
 PhotoInfoRecord currentRecord(const JETDAO::CDaoRecordset &rows)
 {
-    const auto text = [&rows](const QString &column) { return rows.GetFieldValue(column).toString(); };
+    const auto text = [&rows](const QString &column) {
+        return rows.GetFieldValue(column).toString();
+    };
     PhotoInfoRecord record;
     record.serial = rows.GetFieldValue(Serial).toInt();
     record.fileName = text(FileName);

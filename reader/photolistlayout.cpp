@@ -51,9 +51,9 @@ PhotoListLayout::PhotoListLayout(const QString &standardName, const QList<PhotoI
     };
     if (hasRepresentativePhotos(standardName))
         m_columns.append(leftColumn(Field::Representative, u"代表写真"));
-    const bool anyFrequency = std::any_of(records.cbegin(), records.cend(), [](const PhotoInfoRecord &record) {
-        return !record.frequency.isEmpty();
-    });
+    const bool anyFrequency =
+        std::any_of(records.cbegin(), records.cend(),
+                    [](const PhotoInfoRecord &record) { return !record.frequency.isEmpty(); });
     if (anyFrequency)
         m_columns.append(leftColumn(Field::Frequency, u"提出頻度写真"));
 

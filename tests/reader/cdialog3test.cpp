@@ -40,9 +40,13 @@ QStringList without(QStringList headings, const QStringList &missing)
     return headings;
 }
 
+const QStringList Nexco24Headings =
+    without(MlitHeadings, {QStringLiteral("写真ﾌｧｲﾙ日本語名"), QStringLiteral("代表写真")});
+
 // A row of 写真情報: serial, file name, 付加情報 and 提出頻度写真; the other
 // texts derive from the serial.
-QString photoRow(int serial, const QString &drawings = QStringLiteral("0"), const QString &frequency = QString())
+QString photoRow(int serial, const QString &drawings = QStringLiteral("0"),
+                 const QString &frequency = QString())
 {
     return QStringLiteral("(%1, 'P%1.JPG', '写真%1.JPG', '工事', '施工状況写真', '土工', '掘削工', '床掘り', "
                           "'題%1', %2, '箇所', '値', '1', '%3')")
@@ -64,7 +68,8 @@ protected:
         m_settings.m_strStandardName = MlitName;
         m_page = new CDialog3(m_settings);
         m_sheet.addPage(m_page);
-        m_sheet.addPage(new ui::PropertyPage(reader::ids::albummethod::Template, QStringLiteral("134")));
+        m_sheet.addPage(
+            new ui::PropertyPage(reader::ids::albummethod::Template, QStringLiteral("134")));
     }
 
     void start()
@@ -122,8 +127,9 @@ protected:
     CDialog3 *m_page = nullptr;
 };
 
-class CDialog3Standards : public CDialog3Test,
-                          public ::testing::WithParamInterface<std::pair<DeliveryOptions::Standard, QStringList>>
+using StandardColumns = std::pair<DeliveryOptions::Standard, QStringList>;
+
+class CDialog3Standards : public CDialog3Test, public ::testing::WithParamInterface<StandardColumns>
 {
 };
 
@@ -135,16 +141,19 @@ TEST_P(CDialog3Standards, ShowTheColumnsOfTheDeliveryStandard)
     start();
 
     EXPECT_EQ(headings(), GetParam().second);
-    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0001"), QStringLiteral("0002"), QStringLiteral("0003"),
-                                     QStringLiteral("0004"), QStringLiteral("0005")}));
+    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0001"), QStringLiteral("0002"),
+                                     QStringLiteral("0003"), QStringLiteral("0004"),
+                                     QStringLiteral("0005")}));
     const QAbstractItemModel *model = list()->model();
     for (int column = 0; column < list()->columnCount(); ++column) {
         const QString heading = list()->columnHeading(column);
-        EXPECT_EQ(list()->columnWidth(column), list()->textWidth(heading) + 15) << heading.toStdString();
-        const bool centred = heading == QStringLiteral("ｼﾘｱﾙ番号") || heading == QStringLiteral("参考図");
-        EXPECT_EQ(model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>()
-                      & Qt::AlignHorizontal_Mask,
-                  centred ? Qt::AlignHCenter : Qt::AlignLeft)
+        EXPECT_EQ(list()->columnWidth(column), list()->textWidth(heading) + 15)
+            << heading.toStdString();
+        const bool centred =
+            heading == QStringLiteral("ｼﾘｱﾙ番号") || heading == QStringLiteral("参考図");
+        const auto alignment = model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole)
+                                   .value<Qt::Alignment>();
+        EXPECT_EQ(alignment & Qt::AlignHorizontal_Mask, centred ? Qt::AlignHCenter : Qt::AlignLeft)
             << heading.toStdString();
     }
     EXPECT_TRUE(takeMessages().isEmpty());
@@ -153,21 +162,23 @@ TEST_P(CDialog3Standards, ShowTheColumnsOfTheDeliveryStandard)
 INSTANTIATE_TEST_SUITE_P(
     Deliveries, CDialog3Standards,
     ::testing::Values(
-        std::make_pair(DeliveryOptions::Standard::Mlit, MlitHeadings + QStringList{FrequencyHeading}),
-        std::make_pair(DeliveryOptions::Standard::Nexco2006, without(MlitHeadings, {QStringLiteral("代表写真")})),
-        std::make_pair(DeliveryOptions::Standard::Nexco2012,
-                       without(MlitHeadings, {QStringLiteral("写真ﾌｧｲﾙ日本語名"), QStringLiteral("代表写真")}))));
+        StandardColumns{DeliveryOptions::Standard::Mlit,
+                        MlitHeadings + QStringList{FrequencyHeading}},
+        StandardColumns{DeliveryOptions::Standard::Nexco2006,
+                        without(MlitHeadings, {QStringLiteral("代表写真")})},
+        StandardColumns{DeliveryOptions::Standard::Nexco2012, Nexco24Headings}));
 
 TEST_F(CDialog3Test, ListsSerialsInAscendingOrderWithTheirDrawingsMark)
 {
     writePhotoDatabase({insertPhotos({photoRow(103, QStringLiteral("1")), photoRow(7),
                                       photoRow(9, QStringLiteral("5")),
-                                      QStringLiteral("(12, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, "
-                                                     "NULL, NULL, NULL, NULL)")})});
+                                      QStringLiteral("(12, NULL, NULL, NULL, NULL, NULL, "
+                                                     "NULL, NULL, NULL, NULL, NULL, NULL, "
+                                                     "NULL, NULL)")})});
     start();
 
-    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0007"), QStringLiteral("0009"), QStringLiteral("0012"),
-                                     QStringLiteral("0103")}));
+    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0007"), QStringLiteral("0009"),
+                                     QStringLiteral("0012"), QStringLiteral("0103")}));
     EXPECT_EQ(cells(9), (QStringList{QStringLiteral("無"), QStringLiteral("有"), QStringLiteral("無"),
                                      QStringLiteral("有")}));
     EXPECT_EQ(cells(1), (QStringList{QStringLiteral("P7.JPG"), QStringLiteral("P9.JPG"), QString(),
@@ -177,7 +188,8 @@ TEST_F(CDialog3Test, ListsSerialsInAscendingOrderWithTheirDrawingsMark)
     // Longer serials widen every serial of the delivery, so the order holds.
     readDelivery(MlitName, {photoRow(7), photoRow(100000), photoRow(9999)});
     revisit();
-    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("000007"), QStringLiteral("009999"), QStringLiteral("100000")}));
+    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("000007"), QStringLiteral("009999"),
+                                     QStringLiteral("100000")}));
     EXPECT_EQ(PhotoListLayout::serialText(-5), QStringLiteral("-005"));
 }
 
@@ -195,7 +207,8 @@ TEST_F(CDialog3Test, MakesTheColumnsForAnEmptyTable)
 // columns, and the widths the user gave them, stay while the standard does.
 TEST_F(CDialog3Test, FollowsEachNewDeliveryWithItsColumns)
 {
-    writePhotoDatabase({insertPhotos({photoRow(1), photoRow(2, QStringLiteral("0"), QStringLiteral("1"))})});
+    writePhotoDatabase(
+        {insertPhotos({photoRow(1), photoRow(2, QStringLiteral("0"), QStringLiteral("1"))})});
     start();
     EXPECT_EQ(headings(), MlitHeadings + QStringList{FrequencyHeading});
     EXPECT_EQ(cells(13), (QStringList{QString(), QStringLiteral("1")}));
@@ -211,8 +224,7 @@ TEST_F(CDialog3Test, FollowsEachNewDeliveryWithItsColumns)
 
     readDelivery(Nexco24Name, {photoRow(4, QStringLiteral("0"), QStringLiteral("1"))});
     revisit();
-    EXPECT_EQ(headings(), without(MlitHeadings, {QStringLiteral("写真ﾌｧｲﾙ日本語名"), QStringLiteral("代表写真")})
-                              + QStringList{FrequencyHeading});
+    EXPECT_EQ(headings(), Nexco24Headings + QStringList{FrequencyHeading});
     EXPECT_EQ(list()->itemText(0, 2), QStringLiteral("工事"));
     EXPECT_EQ(list()->itemText(0, 11), QStringLiteral("1"));
 }
@@ -228,7 +240,8 @@ TEST_F(CDialog3Test, ReadsTheDatabaseAgainOnlyForANewDelivery)
     EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0001"), QStringLiteral("0002")}));
     m_settings.m_bPhotoListLoaded = false;
     revisit();
-    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0001"), QStringLiteral("0002"), QStringLiteral("0003")}));
+    EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0001"), QStringLiteral("0002"),
+                                     QStringLiteral("0003")}));
 }
 
 // Only a click stores the choice; a new delivery proposes the photo file
@@ -262,11 +275,13 @@ TEST_F(CDialog3Test, StoresTheFileNameChoiceOnlyWhenClicked)
 
 TEST_F(CDialog3Test, BuildsTheClassificationMasterOnNext)
 {
-    writePhotoDatabase({QStringLiteral("INSERT INTO 撮影工種区分 VALUES (1, '工事', '施工状況写真', '', '', '')")});
+    writePhotoDatabase(
+        {QStringLiteral("INSERT INTO 撮影工種区分 VALUES (1, '工事', '施工状況写真', '', '', '')")});
     start();
     m_sheet.pressButton(WizardSheet::NextButton);
     EXPECT_EQ(m_sheet.currentPage()->templateId(), reader::ids::albummethod::Template);
-    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"), QStringLiteral("2|工事|3|0|1"),
+    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"),
+                                         QStringLiteral("2|工事|3|0|1"),
                                          QStringLiteral("3|施工状況写真|0|0|2")}));
 }
 

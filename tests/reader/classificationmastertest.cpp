@@ -14,7 +14,10 @@ namespace {
 class ClassificationMasterTest : public PhotoInfoTest
 {
 protected:
-    QString build() { return m_classification.BuildClassificationTree(QString::fromUtf16(ProgramDir)); }
+    QString build()
+    {
+        return m_classification.BuildClassificationTree(QString::fromUtf16(ProgramDir));
+    }
 
     ClassificationMaster m_classification;
 };
@@ -41,7 +44,9 @@ public:
         number(m_root, 0, rows);
         QStringList texts;
         for (const Row &row : rows)
-            texts.append(QStringLiteral("%1|%2|%3|%4|%5").arg(row.id).arg(row.name).arg(row.child).arg(row.younger).arg(row.parent));
+            texts.append(QStringList{QString::number(row.id), row.name, QString::number(row.child),
+                                     QString::number(row.younger), QString::number(row.parent)}
+                             .join(QLatin1Char('|')));
         return texts;
     }
 
@@ -120,9 +125,11 @@ TEST_F(ClassificationMasterTest, BuildsTheClassificationDepthFirstInTextOrder)
 TEST_F(ClassificationMasterTest, LeavesOutTheBranchOfARefusedNode)
 {
     writePhotoDatabase({Classifications});
-    writeFile(QStringLiteral("prog/KOUJIMASTER"), readHostFile(QStringLiteral(TESSERA_PROGRAM_DIR "/KOUJIMASTER")));
+    writeFile(QStringLiteral("prog/KOUJIMASTER"),
+              readHostFile(QStringLiteral(TESSERA_PROGRAM_DIR "/KOUJIMASTER")));
     createDatabase(QStringLiteral("prog/KOUJIMASTER"),
-                   {QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON KOUJIMASTER WHEN NEW.名称 = '土工' "
+                   {QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON KOUJIMASTER "
+                                   "WHEN NEW.名称 = '土工' "
                                    "BEGIN SELECT RAISE(ABORT, 'refused'); END")});
 
     EXPECT_EQ(m_classification.BuildClassificationTree(winPath(QStringLiteral("prog"))), QString());
@@ -145,8 +152,9 @@ TEST_F(ClassificationMasterTest, GivesAGeneratedDeliveryItsTreeAndTheSameIdsOnEv
 {
     ASSERT_FALSE(readGeneratedDelivery(DeliveryOptions::Standard::Mlit, 400).isEmpty());
     ExpectedTree expected;
-    const QStringList paths = engineRows(QStringLiteral("temp/G_PHOTO.mdb"),
-                                         QStringLiteral("SELECT [写真-大分類], 写真区分, 工種, 種別, 細別 FROM 撮影工種区分"));
+    const QStringList paths = engineRows(
+        QStringLiteral("temp/G_PHOTO.mdb"),
+        QStringLiteral("SELECT [写真-大分類], 写真区分, 工種, 種別, 細別 FROM 撮影工種区分"));
     for (const QString &path : paths)
         expected.addPath(path.split(QLatin1Char('|')));
     ASSERT_GT(expected.rows().size(), 20);
@@ -177,7 +185,8 @@ TEST_F(ClassificationMasterTest, ReportsAMissingOrBrokenPhotoDatabase)
     EXPECT_FALSE(build().isEmpty());
 
     QFile::remove(tempHostPath(QStringLiteral("G_PHOTO.mdb")));
-    createDatabase(QStringLiteral("temp/G_PHOTO.mdb"), {QStringLiteral("CREATE TABLE other (a INTEGER)")});
+    createDatabase(QStringLiteral("temp/G_PHOTO.mdb"),
+                   {QStringLiteral("CREATE TABLE other (a INTEGER)")});
     EXPECT_FALSE(build().isEmpty());
     EXPECT_EQ(masterRows(), QStringList{QStringLiteral("1|ROOT|0|0|0")});
 

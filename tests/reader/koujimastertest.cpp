@@ -31,10 +31,12 @@ TEST_F(KoujiMasterTest, CopiesTheTemplateOverAnEarlierCopyAndMakesItWritable)
               readHostFile(QStringLiteral(TESSERA_PROGRAM_DIR "/KOUJIMASTER")));
     QFile::setPermissions(hostPath(QStringLiteral("prog/KOUJIMASTER")), QFile::ReadOwner);
 
-    for (const QString &programDir : {winPath(QStringLiteral("prog\\")), winPath(QStringLiteral("prog"))}) {
-        ASSERT_TRUE(KoujiMaster::copyTemplate(programDir)) << programDir.toStdString();
-        EXPECT_EQ(readFile(QStringLiteral("temp/KOUJIMASTER.MDB")), readFile(QStringLiteral("prog/KOUJIMASTER")));
-        EXPECT_TRUE(QFile::permissions(tempHostPath(QStringLiteral("KOUJIMASTER.MDB"))) & QFile::WriteOwner);
+    const QString copy = tempHostPath(QStringLiteral("KOUJIMASTER.MDB"));
+    for (const QString &folder :
+         {winPath(QStringLiteral("prog\\")), winPath(QStringLiteral("prog"))}) {
+        ASSERT_TRUE(KoujiMaster::copyTemplate(folder)) << folder.toStdString();
+        EXPECT_EQ(readHostFile(copy), readFile(QStringLiteral("prog/KOUJIMASTER")));
+        EXPECT_TRUE(QFile::permissions(copy) & QFile::WriteOwner);
     }
     m_master.open();
     m_master.setRootName(QStringLiteral("ROOT"));
@@ -57,8 +59,9 @@ TEST_F(KoujiMasterTest, LinksChildrenInTheOrderAdded)
     EXPECT_EQ(m_master.AddChildNode(1, QStringLiteral("D'E")), 5);
     m_master.close();
 
-    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"), QStringLiteral("2|A|4|3|1"),
-                                         QStringLiteral("3|B|0|5|1"), QStringLiteral("4|C|0|0|2"),
+    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"),
+                                         QStringLiteral("2|A|4|3|1"), QStringLiteral("3|B|0|5|1"),
+                                         QStringLiteral("4|C|0|0|2"),
                                          QStringLiteral("5|D'E|0|0|1")}));
     EXPECT_EQ(engineRows(QStringLiteral("temp/KOUJIMASTER.MDB"),
                          QStringLiteral("SELECT DISTINCT typeof(項目ＩＤ), typeof(名称), typeof(子ＩＤ), "
@@ -73,22 +76,25 @@ TEST_F(KoujiMasterTest, RollsBackAFailedInsertionWhole)
 {
     ASSERT_TRUE(KoujiMaster::copyTemplate(QString::fromUtf16(ProgramDir)));
     createDatabase(QStringLiteral("temp/KOUJIMASTER.MDB"),
-                   {QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON KOUJIMASTER WHEN NEW.名称 = 'refused' "
+                   {QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON KOUJIMASTER "
+                                   "WHEN NEW.名称 = 'refused' "
                                    "BEGIN SELECT RAISE(ABORT, 'refused'); END")});
     m_master.open();
     m_master.setRootName(QStringLiteral("ROOT"));
     ASSERT_EQ(m_master.CreateRootNode(), 1);
     ASSERT_EQ(m_master.AddChildNode(1, QStringLiteral("A")), 2);
 
-    EXPECT_EQ(m_master.AddChildNode(1, QStringLiteral("refused")), 0);  // after linking from A
-    EXPECT_EQ(m_master.AddChildNode(2, QStringLiteral("refused")), 0);  // after linking from A's 子ＩＤ
+    // Refused after the link from A's 弟ＩＤ, then from A's 子ＩＤ.
+    EXPECT_EQ(m_master.AddChildNode(1, QStringLiteral("refused")), 0);
+    EXPECT_EQ(m_master.AddChildNode(2, QStringLiteral("refused")), 0);
     EXPECT_EQ(m_master.AddChildNode(9, QStringLiteral("no parent")), 0);
     ASSERT_EQ(m_answerer.messageBoxes().size(), 3);
     EXPECT_EQ(m_answerer.messageBoxes().at(0).icon, ui::Icon::Warning);
     EXPECT_EQ(m_master.AddChildNode(1, QStringLiteral("B")), 3);
     m_master.close();
 
-    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"), QStringLiteral("2|A|0|3|1"),
+    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"),
+                                         QStringLiteral("2|A|0|3|1"),
                                          QStringLiteral("3|B|0|0|1")}));
 }
 
@@ -106,5 +112,6 @@ TEST_F(KoujiMasterTest, NumbersEveryTreeFromOneAndRefusesAClosedDatabase)
     ASSERT_EQ(m_master.CreateRootNode(), 1);
     EXPECT_EQ(m_master.AddChildNode(1, QStringLiteral("B")), 2);
     m_master.close();
-    EXPECT_EQ(masterRows(), (QStringList{QStringLiteral("1|ROOT|2|0|0"), QStringLiteral("2|B|0|0|1")}));
+    EXPECT_EQ(masterRows(),
+              (QStringList{QStringLiteral("1|ROOT|2|0|0"), QStringLiteral("2|B|0|0|1")}));
 }

@@ -16,7 +16,8 @@ void PhotoInfoTest::SetUp()
 
 void PhotoInfoTest::writePhotoDatabase(const QStringList &statements) const
 {
-    createDatabase(QStringLiteral("temp/G_PHOTO.mdb"), photodb::createTableStatements() + statements);
+    createDatabase(QStringLiteral("temp/G_PHOTO.mdb"),
+                   photodb::createTableStatements() + statements);
 }
 
 QString PhotoInfoTest::readGeneratedDelivery(DeliveryOptions::Standard standard, int photos)
@@ -48,8 +49,9 @@ QString PhotoInfoTest::readGeneratedDelivery(DeliveryOptions::Standard standard,
 
 QStringList PhotoInfoTest::masterRows() const
 {
-    return engineRows(QStringLiteral("temp/KOUJIMASTER.MDB"),
-                      QStringLiteral("SELECT 項目ＩＤ, 名称, 子ＩＤ, 弟ＩＤ, 親ＩＤ FROM KOUJIMASTER ORDER BY rowid"));
+    return engineRows(
+        QStringLiteral("temp/KOUJIMASTER.MDB"),
+        QStringLiteral("SELECT 項目ＩＤ, 名称, 子ＩＤ, 弟ＩＤ, 親ＩＤ FROM KOUJIMASTER ORDER BY rowid"));
 }
 
 QStringList PhotoInfoTest::takeMessages()

@@ -1,0 +1,80 @@
+#include "classificationmaster.h"
+#include "deliverygenerator.h"
+#include "photoinfotest.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+
+// The built DeliveryReader on the standard route, run by a script as the
+// host application starts it: the photo page shows the delivery's photos
+// and leaving it leaves KOUJIMASTER.MDB in the temp folder.
+namespace {
+
+class PhotoPageProcessTest : public PhotoInfoTest
+{
+protected:
+    // Runs the program to its end on the script; its exit code.
+    int run(const QByteArray &script)
+    {
+        writeFile(QStringLiteral("run.script"), script);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("TESSERA_DRIVES"), QStringLiteral("D=") + hostPath());
+        environment.insert(QStringLiteral("TMP"), tempWinPath());
+        environment.insert(QStringLiteral("TESSERA_UI_SCRIPT"),
+                           hostPath(QStringLiteral("run.script")));
+        environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(QStringLiteral("ui.log")));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(TESSERA_PROGRAM_DIR "/DeliveryReader"),
+                      {QStringLiteral("D:\\本棚"), QStringLiteral("0"), QStringLiteral("0")});
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "DeliveryReader did not end";
+        }
+        m_output = process.readAll().toStdString();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    std::string m_output;
+};
+
+} // namespace
+
+TEST_F(PhotoPageProcessTest, StandardRouteListsThePhotosAndBuildsTheMaster)
+{
+    DeliveryGenerator generator(
+        {24, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
+    ASSERT_TRUE(generator.generate(hostPath(QStringLiteral("納品/工事Ａ"))));
+    const QByteArray script = "text 1001 D:\\納品\\工事Ａ\n"
+                              "next\nexpect-page 130\n"
+                              "next\nexpect-page 136\n"
+                              "select 1013 2\n"
+                              "click 1010\n"
+                              "shot D:\\temp\\136.png\n"
+                              "next\nexpect-page 134\n"
+                              "click 1010\nclick 1022\n"
+                              "next\nexpect-page 133\n"
+                              "next\nexpect-page 141\n"
+                              "finish\n";
+    ASSERT_EQ(run(script), 1) << m_output;
+    EXPECT_EQ(readFile(QStringLiteral("ui.log")), QByteArray());
+
+    const QImage shot(tempHostPath(QStringLiteral("136.png")));
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_EQ(
+        readFile(QStringLiteral("temp/G_INPUTXML.dat")),
+        readHostFile(QStringLiteral(TESSERA_TEST_DATA "/reader/standard_by_class_japanese.dat")));
+
+    // The same tree as the classification master builds from the delivery.
+    const QStringList built = masterRows();
+    ASSERT_GT(built.size(), 1);
+    EXPECT_EQ(built.first(), QStringLiteral("1|ROOT|2|0|0"));
+    QFile::remove(tempHostPath(QStringLiteral("KOUJIMASTER.MDB")));
+    reader::ClassificationMaster classification;
+    ASSERT_EQ(classification.BuildClassificationTree(QString::fromUtf16(ProgramDir)), QString());
+    EXPECT_EQ(masterRows(), built);
+}
