@@ -1,0 +1,158 @@
+// bench-photolist [FOLDER] [--sizes N,N,...]
+//
+// Times DeliveryReader's photo information page on generated deliveries of
+// 10 000 and 100 000 photos: DNXmlRead leaves G_PHOTO.mdb in a temp folder
+// of the delivery's own, then FillPhotoList lists it on a CDialog3 (on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise) and the page is
+// painted once, as the user first sees it; leaving the page by Next builds
+// KOUJIMASTER.MDB from the delivery's classifications. The deliveries are generated
+// into FOLDER (a temporary folder when none is given) and reused by later
+// runs. CPU time is printed beside the wall-clock time: on a busy machine
+// it is the steadier of the two.
+#include "cdialog3.h"
+#include "deliverygenerator.h"
+#include "importsettings.h"
+
+#include "gxtemp.h"
+#include "platform/winpath.h"
+#include "suite/worksdata.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const QList<int> DefaultSizes = {10000, 100000};
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Wall-clock and CPU seconds of one step.
+class Stopwatch
+{
+public:
+    Stopwatch() : m_cpuStart(cpuSeconds()) { m_timer.start(); }
+    double wall() const { return m_timer.nsecsElapsed() / 1e9; }
+    double cpu() const { return cpuSeconds() - m_cpuStart; }
+
+private:
+    QElapsedTimer m_timer;
+    double m_cpuStart;
+};
+
+bool ensureDelivery(const QString &folder, int photos)
+{
+    if (QFileInfo::exists(folder + QStringLiteral("/PHOTO/PHOTO.XML")))
+        return true;
+    std::printf("(generating %d photos into %s)\n", photos, qPrintable(folder));
+    std::fflush(stdout);
+    DeliveryGenerator generator(
+        {photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
+    if (!generator.generate(folder)) {
+        std::fprintf(stderr, "%s\n", qPrintable(generator.errorText()));
+        return false;
+    }
+    return true;
+}
+
+// DNXmlRead of the delivery into the temp folder; the standard's name from
+// GXTemp, nothing when the read failed.
+std::optional<QString> readDelivery(const QString &delivery, double *seconds)
+{
+    const QString root = win::toWindowsPath(delivery);
+    const Stopwatch read;
+    if (root.isEmpty() || !DNXmlRead(reinterpret_cast<const char16_t *>(root.utf16()), 1)) {
+        std::fprintf(stderr, "DNXmlRead failed on %s\n", qPrintable(delivery));
+        return std::nullopt;
+    }
+    *seconds = read.wall();
+    GXTemp file;
+    GXTemp::Line line;
+    if (!file.open() || !file.readLine(&line))
+        return std::nullopt;
+    return line.value;
+}
+
+bool measure(const QString &base, int photos)
+{
+    const QString delivery = base + QStringLiteral("/photos-%1").arg(photos);
+    const QString temp = base + QStringLiteral("/temp-%1").arg(photos);
+    if (!ensureDelivery(delivery, photos) || !QDir().mkpath(temp))
+        return false;
+    qputenv("TMP", QFile::encodeName(temp));
+
+    double readSeconds = 0;
+    const std::optional<QString> standardName = readDelivery(delivery, &readSeconds);
+    if (!standardName)
+        return false;
+
+    reader::ImportSettings settings;
+    settings.m_strStandardName = *standardName;
+    settings.m_strProgramDir = win::toWindowsPath(QCoreApplication::applicationDirPath());
+    reader::CDialog3 page(settings);
+    const Stopwatch fill;
+    if (page.FillPhotoList() != 1)
+        return false;
+    const double fillWall = fill.wall();
+    const double fillCpu = fill.cpu();
+
+    const Stopwatch paint;
+    page.show();
+    page.repaint();
+    const double paintWall = paint.wall();
+
+    const Stopwatch next;
+    if (page.onWizardNext() != 0)
+        return false;
+    const double nextWall = next.wall();
+
+    std::printf("%8d %10.3f %10.3f %10.3f %10.3f %10.3f\n", photos, readSeconds, fillWall, fillCpu,
+                paintWall, nextWall);
+    std::fflush(stdout);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+
+    QList<int> sizes = DefaultSizes;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--sizes"));
+        at >= 0 && at + 1 < arguments.size()) {
+        sizes.clear();
+        for (const QString &size : arguments[at + 1].split(u','))
+            sizes.append(size.toInt());
+        arguments.remove(at, 2);
+    }
+    QTemporaryDir scratch;
+    const QString base =
+        arguments.isEmpty() ? scratch.path() : QDir(arguments.first()).absolutePath();
+
+    std::printf("%8s %10s %10s %10s %10s %10s\n", "photos", "read s", "fill s", "fill cpu",
+                "paint s", "next s");
+    for (const int photos : sizes) {
+        if (photos <= 0 || !measure(base, photos)) {
+            std::fprintf(stderr, "bench-photolist: %d photos failed\n", photos);
+            return 1;
+        }
+    }
+    return 0;
+}
