@@ -35,7 +35,13 @@ CDialog4::CDialog4(ImportSettings &settings, QWidget *parent)
     ui::onFocusLost(m_ui->countEdit, [this] { onCountFocusLost(); });
 }
 
-CDialog4::~CDialog4() = default;
+CDialog4::~CDialog4()
+{
+    // A box destroyed with the focus in it reports the loss from its own
+    // destructor, when this page is gone: it loses it now, quietly.
+    const QScopedValueRollback quiet(m_bCountBoxQuiet, true);
+    m_ui->countEdit->clearFocus();
+}
 
 void CDialog4::doDataExchange(ui::DataExchange &exchange)
 {
@@ -115,7 +121,8 @@ void CDialog4::onLevelClicked()
 
 void CDialog4::onCountFocusLost()
 {
-    if (m_bTakingCount)
+    // The focus also goes when the page is left or the wizard closes.
+    if (m_bCountBoxQuiet || isHidden() || window()->isHidden())
         return;
     takeCount();
     onSetActive();
@@ -123,7 +130,7 @@ void CDialog4::onCountFocusLost()
 
 bool CDialog4::takeCount()
 {
-    const QScopedValueRollback taking(m_bTakingCount, true);
+    const QScopedValueRollback quiet(m_bCountBoxQuiet, true);
     const bool valid = updateData(true);
     m_settings.m_nPhotoCount = m_nCount;
     return valid;

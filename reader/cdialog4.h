@@ -47,9 +47,9 @@ private:
     int m_nByCount = 0;
     int m_nByClass = 0;
     std::array<int, MaxClassLevel> m_anLevel{};
-    // While the count is taken over, a message box may take the focus from
-    // the box: that is no new count to take over.
-    bool m_bTakingCount = false;
+    // While set, the count box's focus loss takes nothing over: a message
+    // box of the exchange took the focus, or the page is going.
+    bool m_bCountBoxQuiet = false;
 };
 
 } // namespace reader

@@ -57,7 +57,13 @@ CDialogA::CDialogA(ImportSettings &settings, const WorksdataFunctions &worksdata
             &CDialogA::onBrowse);
 }
 
-CDialogA::~CDialogA() = default;
+CDialogA::~CDialogA()
+{
+    // A box destroyed with the focus in it reports the loss from its own
+    // destructor, when this page is gone: it loses it now, quietly.
+    const QScopedValueRollback quiet(m_bFolderCheckQuiet, true);
+    folderEdit()->clearFocus();
+}
 
 void CDialogA::doDataExchange(ui::DataExchange &exchange)
 {
@@ -137,7 +143,9 @@ void CDialogA::onFolderChanged()
 
 void CDialogA::onFolderFocusLost()
 {
-    if (m_bReportingMissingFolder || m_strFolder.isEmpty())
+    // The focus also goes when the page is left or the wizard closes: no
+    // folder to check then.
+    if (m_bFolderCheckQuiet || isHidden() || window()->isHidden() || m_strFolder.isEmpty())
         return;
     if (!canBeListed(m_strFolder))
         reportMissingFolder();
@@ -160,7 +168,7 @@ void CDialogA::reportMissingFolder()
     // focus-loss check has not spoken: this message is the only one the
     // user gets, and the box must not repeat it when the message box takes
     // the focus away.
-    const QScopedValueRollback reporting(m_bReportingMissingFolder, true);
+    const QScopedValueRollback quiet(m_bFolderCheckQuiet, true);
     showMessage(this, PathMissing.arg(m_strFolder));
 }
 

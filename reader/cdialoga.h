@@ -46,9 +46,9 @@ private:
     const WorksdataFunctions &m_worksdata;
     std::unique_ptr<Ui::Page137RootFolder> m_ui;
     QString m_strFolder;
-    // While this page reports a missing folder itself, the box's own
-    // focus-loss report stays quiet.
-    bool m_bReportingMissingFolder = false;
+    // While set, the box's focus-loss check stays quiet: this page reports
+    // a missing folder itself, or is going.
+    bool m_bFolderCheckQuiet = false;
 };
 
 } // namespace reader
