@@ -80,15 +80,6 @@ TEST_F(CDialog2Test, LaysTheLinesOutInTwoColumns)
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
-TEST_F(CDialog2Test, OneLineGivesOneRow)
-{
-    writeGXTemp({QStringLiteral("写真管理基準 NEXCO 工事記録写真等撮影要領")});
-    startPage();
-    EXPECT_EQ(rows(), QList<QStringList>({{QStringLiteral("写真管理基準"),
-                                           QStringLiteral("NEXCO 工事記録写真等撮影要領")}}));
-    EXPECT_EQ(settings().m_strStandardName, QStringLiteral("NEXCO 工事記録写真等撮影要領"));
-}
-
 TEST_F(CDialog2Test, ColumnsKeepTheirFirstWidthsUntilBack)
 {
     writeGXTemp({QStringLiteral("基準 短い")});

@@ -168,11 +168,13 @@ TEST_F(CDialog4Test, SwitchingBackAndForthKeepsCountAndLevel)
     EXPECT_EQ(checkedLevel(), 5);
 }
 
-TEST_F(CDialog4Test, ALevelOutsideTheRadiosChoosesNone)
+TEST_F(CDialog4Test, EscapeClosesWithoutTakingTheCount)
 {
-    settings().m_nAlbumType = AlbumsByClassification;
-    settings().m_nClassLevel = 6;
     startPage();
-    EXPECT_EQ(checked(albummethod::ByClass), 1);
-    EXPECT_EQ(checkedLevel(), 0);
+    enterText(albummethod::Count, QStringLiteral("12a"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(control(albummethod::Count), &press);
+    QApplication::processEvents();
+    EXPECT_EQ(sheet().result(), ui::WizardSheet::CancelResult);
+    EXPECT_TRUE(takeMessages().isEmpty());
 }

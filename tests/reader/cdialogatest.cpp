@@ -214,3 +214,15 @@ TEST_F(CDialogATest, BrowsedFolderTakesThePlaceOfTheTypedOne)
     EXPECT_EQ(folderBox()->text(), QStringLiteral("D:\\chosen"));
     EXPECT_TRUE(settings().m_bXmlRead);
 }
+
+TEST_F(CDialogATest, EscapeClosesWithoutCheckingTheFolder)
+{
+    startWizard();
+    enterText(rootfolder::Folder, QStringLiteral("D:\\nope"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(folderBox(), &press);
+    QApplication::processEvents();
+    EXPECT_FALSE(sheet().isVisible());
+    EXPECT_EQ(sheet().result(), ui::WizardSheet::CancelResult);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
