@@ -127,7 +127,18 @@ protected:
     CDialog3 *m_page = nullptr;
 };
 
-using StandardColumns = std::pair<DeliveryOptions::Standard, QStringList>;
+// The columns a generated delivery of the standard shows.
+struct StandardColumns
+{
+    const char *name;
+    DeliveryOptions::Standard standard;
+    QStringList headings;
+};
+
+void PrintTo(const StandardColumns &columns, std::ostream *stream)
+{
+    *stream << columns.name;
+}
 
 class CDialog3Standards : public CDialog3Test, public ::testing::WithParamInterface<StandardColumns>
 {
@@ -137,10 +148,10 @@ class CDialog3Standards : public CDialog3Test, public ::testing::WithParamInterf
 
 TEST_P(CDialog3Standards, ShowTheColumnsOfTheDeliveryStandard)
 {
-    m_settings.m_strStandardName = readGeneratedDelivery(GetParam().first, 5);
+    m_settings.m_strStandardName = readGeneratedDelivery(GetParam().standard, 5);
     start();
 
-    EXPECT_EQ(headings(), GetParam().second);
+    EXPECT_EQ(headings(), GetParam().headings);
     EXPECT_EQ(cells(0), (QStringList{QStringLiteral("0001"), QStringLiteral("0002"),
                                      QStringLiteral("0003"), QStringLiteral("0004"),
                                      QStringLiteral("0005")}));
@@ -162,11 +173,12 @@ TEST_P(CDialog3Standards, ShowTheColumnsOfTheDeliveryStandard)
 INSTANTIATE_TEST_SUITE_P(
     Deliveries, CDialog3Standards,
     ::testing::Values(
-        StandardColumns{DeliveryOptions::Standard::Mlit,
+        StandardColumns{"Mlit", DeliveryOptions::Standard::Mlit,
                         MlitHeadings + QStringList{FrequencyHeading}},
-        StandardColumns{DeliveryOptions::Standard::Nexco2006,
+        StandardColumns{"Nexco2006", DeliveryOptions::Standard::Nexco2006,
                         without(MlitHeadings, {QStringLiteral("代表写真")})},
-        StandardColumns{DeliveryOptions::Standard::Nexco2012, Nexco24Headings}));
+        StandardColumns{"Nexco2012", DeliveryOptions::Standard::Nexco2012, Nexco24Headings}),
+    [](const ::testing::TestParamInfo<StandardColumns> &info) { return info.param.name; });
 
 TEST_F(CDialog3Test, ListsSerialsInAscendingOrderWithTheirDrawingsMark)
 {
