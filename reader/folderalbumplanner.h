@@ -49,8 +49,6 @@ public:
     // limits was touched.
     Result PlanFolderAlbums();
 
-    const QString &boxPath() const { return m_strBoxPath; }
-
 private:
     bool planTicked(const QTreeWidgetItem *parent);
     bool PlanAlbumForItem(const QTreeWidgetItem *item);

@@ -113,18 +113,6 @@ TEST_F(CKaisouTreeTest, CountsOnlyPhotoFilesAndShowsPlainNamesWithoutThem)
     EXPECT_EQ(tree().rootItem()->text(0), QStringLiteral("r"));
 }
 
-TEST_F(CKaisouTreeTest, ListsFoldersInThePlatformsOrder)
-{
-    makeFolders({{QStringLiteral("r/b"), 0}, {QStringLiteral("r/C"), 0}, {QStringLiteral("r/A"), 0},
-                 {QStringLiteral("r/_x"), 0}});
-    build(QStringLiteral("r"), false);
-    QStringList names;
-    for (int i = 0; i < tree().rootItem()->childCount(); ++i)
-        names << tree().rootItem()->child(i)->text(0);
-    EXPECT_EQ(names, QStringList({QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("C"),
-                                  QStringLiteral("_x")}));
-}
-
 TEST_F(CKaisouTreeTest, DriveRootIsShownAsRoot)
 {
     makeFolders({{QStringLiteral("drive"), 1}, {QStringLiteral("drive/A"), 2}});

@@ -97,22 +97,3 @@ TEST_F(GovernmentRouteProcessTest, Revision2002ShowsDeeperLevelsAndHasNoBoxes)
     EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")), golden(QStringLiteral("route_2002.dat")));
 }
 
-TEST_F(GovernmentRouteProcessTest, NoPhotosUnderTheTickedFoldersKeepsThePage)
-{
-    const QByteArray script = "text 1001 D:\\営繕\\工事Ｂ\n"
-                              "next\nexpect-page 142\n"
-                              "next\nexpect-page 138\n"
-                              // Every folder ticked at the start, unticked.
-                              "tick 1024 D:\\営繕\\工事Ｂ\n"
-                              "tick 1024 D:\\営繕\\工事Ｂ\\01_建築\n"
-                              "tick 1024 D:\\営繕\\工事Ｂ\\01_建築\\外部\n"
-                              "tick 1024 D:\\営繕\\工事Ｂ\\01_建築\\内部\n"
-                              "tick 1024 D:\\営繕\\工事Ｂ\\02_設備\n"
-                              "tick 1024 D:\\営繕\\工事Ｂ\\02_設備\\電気\n"
-                              "next\nexpect-page 138\n"
-                              "cancel\n";
-    ASSERT_EQ(run(script), 0) << m_output;
-    EXPECT_EQ(readFile(QStringLiteral("ui.log")),
-              QByteArray("電子納品データ入力ウィザード\twarning\t"
-                         "指定した階層に写真ファイルがないので、もう一度選択してください。\n"));
-}

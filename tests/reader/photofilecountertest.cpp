@@ -65,21 +65,6 @@ TEST_F(PhotoFileCounterTest, CountsEachFolderAndEverythingBelowIt)
     EXPECT_EQ(counter.subfolderPhotos(), options.photos);
 }
 
-TEST_F(PhotoFileCounterTest, SubfolderCounterAddsUpUntilCleared)
-{
-    writeFile(QStringLiteral("r/a/1.jpg"), QByteArray());
-    writeFile(QStringLiteral("r/a/b/2.jpg"), QByteArray());
-    writeFile(QStringLiteral("r/a/b/c/3.JPEG"), QByteArray());
-    PhotoFileCounter counter;
-    EXPECT_EQ(counter.CountPhotoFiles(winPath(QStringLiteral("r\\a"))), 1);
-    EXPECT_EQ(counter.subfolderPhotos(), 2);
-    EXPECT_EQ(counter.CountPhotoFiles(winPath(QStringLiteral("r\\a\\b"))), 1);
-    EXPECT_EQ(counter.subfolderPhotos(), 3);
-    EXPECT_EQ(counter.CountPhotoFiles(winPath(QStringLiteral("r\\missing"))), 0);
-    EXPECT_EQ(counter.subfolderPhotos(), 3);
-    EXPECT_EQ(counter.folder(winPath(QStringLiteral("r\\a"))).subfolders, QStringList({QStringLiteral("b")}));
-}
-
 TEST_F(PhotoFileCounterTest, ListsEachFolderOnceAndAFreshCounterSeesChanges)
 {
     writeFile(QStringLiteral("r/1.jpg"), QByteArray());
