@@ -183,6 +183,20 @@ TEST_F(CKaisouTreeTest, BrokenMasterDatabaseIsReportedAndTheTreeStaysEmpty)
     EXPECT_EQ(settings().m_nTreeError, 0);
 }
 
+TEST_F(CKaisouTreeTest, TreeIsBuiltWithoutTheDatabaseWhenTheRootNodeFails)
+{
+    // A database without the node table: the root node is refused.
+    makeFolders({{QStringLiteral("r/A"), 1}, {QStringLiteral("r/A/B"), 1}});
+    makeFolder(QStringLiteral("tableless"));
+    JETDAO::CDaoDatabase().Create(winPath(QStringLiteral("tableless\\KOUJIMASTER")));
+    settings().m_strProgramDir = winPath(QStringLiteral("tableless\\"));
+    build(QStringLiteral("r"), false);
+    EXPECT_EQ(m_answerer.messageBoxes().size(), 1);
+    EXPECT_NE(item(QStringLiteral("r/A/B")), nullptr);
+    EXPECT_EQ(tree().rootItem()->text(0), QStringLiteral("r"));
+    EXPECT_EQ(settings().m_nTreeError, 0);
+}
+
 TEST_F(CKaisouTreeTest, FolderNameOfMoreThan128CharactersStopsTheBuild)
 {
     // Host names are bytes: ASCII keeps them within the file system's limit.
