@@ -1,10 +1,9 @@
 #include "deliverygenerator.h"
 
+#include "programrun.h"
 #include "workspacetest.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 
 // The built DeliveryReader as the host application starts it, driven by
 // scripts, with its message boxes logged.
@@ -26,18 +25,10 @@ class DeliveryReaderProcessTest : public WorkspaceTest
 protected:
     // The program with its libraries but without worksdata, in a folder of
     // its own.
-    QString programWithoutWorksdata()
+    QString programWithoutWorksdata() const
     {
-        makeFolder(QStringLiteral("prog"));
-        const QDir source(QStringLiteral(TESSERA_PROGRAM_DIR));
-        QStringList files = source.entryList({QStringLiteral("lib*.so*")}, QDir::Files);
-        files.removeAll(QStringLiteral("libworksdata.so"));
-        files.append(QStringLiteral("DeliveryReader"));
-        for (const QString &file : files) {
-            EXPECT_TRUE(QFile::copy(source.filePath(file), hostPath(QStringLiteral("prog/") + file)))
-                << file.toStdString();
-        }
-        return hostPath(QStringLiteral("prog"));
+        return copyProgramFolder(QStringLiteral("prog"), {QStringLiteral("DeliveryReader")},
+                                 {QStringLiteral("libworksdata.so")});
     }
 
     // Runs the program to its end on the script; its exit code.
@@ -45,23 +36,9 @@ protected:
             const QString &programFolder = QStringLiteral(TESSERA_PROGRAM_DIR))
     {
         writeFile(QStringLiteral("run.script"), script);
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TESSERA_DRIVES"), QStringLiteral("D=") + hostPath());
-        environment.insert(QStringLiteral("TMP"), tempWinPath());
-        environment.insert(QStringLiteral("TESSERA_UI_SCRIPT"), hostPath(QStringLiteral("run.script")));
-        environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(QStringLiteral("ui.log")));
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(programFolder + QStringLiteral("/DeliveryReader"), arguments);
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << "DeliveryReader did not end";
-        }
-        m_output = process.readAll();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        return runProgram(programFolder + QStringLiteral("/DeliveryReader"), arguments,
+                          programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")),
+                          &m_output);
     }
 
     QByteArray takeLog()

@@ -1,4 +1,4 @@
-#include "deliveryreaderrun.h"
+#include "programrun.h"
 
 #include "workspacetest.h"
 
@@ -66,13 +66,12 @@ protected:
     int run(const QByteArray &script)
     {
         writeFile(QStringLiteral("run.script"), script);
-        DeliveryReaderRun reader;
-        reader.driveD = hostPath();
-        reader.tempPath = tempWinPath();
-        reader.script = hostPath(QStringLiteral("run.script"));
-        reader.log = hostPath(QStringLiteral("ui.log"));
-        const int exitCode = reader.run();
-        m_output = reader.output.toStdString();
+        QByteArray output;
+        const int exitCode = runProgram(
+            programPath(QStringLiteral("DeliveryReader")),
+            {QStringLiteral("D:\\本棚"), QStringLiteral("0"), QStringLiteral("0")},
+            programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")), &output);
+        m_output = output.toStdString();
         return exitCode;
     }
 

@@ -1,10 +1,10 @@
 #include "classificationmaster.h"
 #include "deliverygenerator.h"
 #include "photoinfotest.h"
+#include "programrun.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 
 // The built DeliveryReader on the standard route, run by a script as the
 // host application starts it: the photo page shows the delivery's photos
@@ -18,25 +18,13 @@ protected:
     int run(const QByteArray &script)
     {
         writeFile(QStringLiteral("run.script"), script);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TESSERA_DRIVES"), QStringLiteral("D=") + hostPath());
-        environment.insert(QStringLiteral("TMP"), tempWinPath());
-        environment.insert(QStringLiteral("TESSERA_UI_SCRIPT"),
-                           hostPath(QStringLiteral("run.script")));
-        environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(QStringLiteral("ui.log")));
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(TESSERA_PROGRAM_DIR "/DeliveryReader"),
-                      {QStringLiteral("D:\\本棚"), QStringLiteral("0"), QStringLiteral("0")});
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << "DeliveryReader did not end";
-        }
-        m_output = process.readAll().toStdString();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        QByteArray output;
+        const int exitCode = runProgram(
+            programPath(QStringLiteral("DeliveryReader")),
+            {QStringLiteral("D:\\本棚"), QStringLiteral("0"), QStringLiteral("0")},
+            programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")), &output);
+        m_output = output.toStdString();
+        return exitCode;
     }
 
     std::string m_output;

@@ -4,8 +4,6 @@
 
 #include "workspacetest.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 // The built ShelfWarden as its own process, on generated suite data.
@@ -24,7 +22,9 @@ protected:
         sample.shared = true;
         QString error;
         ASSERT_TRUE(sample.write(&error)) << error.toStdString();
-        copyProgramFolder();
+        m_programFolder = QStringLiteral("prog-")
+            + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        copyProgramFolder(m_programFolder, {QStringLiteral("ShelfWarden")});
     }
 
     void TearDown() override
@@ -39,38 +39,15 @@ protected:
         WorkspaceTest::TearDown();
     }
 
-    void copyProgramFolder()
-    {
-        m_programFolder = QStringLiteral("prog-")
-            + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        makeFolder(m_programFolder);
-        const QDir source(QStringLiteral(TESSERA_PROGRAM_DIR));
-        QStringList files = source.entryList({QStringLiteral("lib*.so*")}, QDir::Files);
-        files.append(QStringLiteral("ShelfWarden"));
-        for (const QString &file : files) {
-            ASSERT_TRUE(QFile::copy(source.filePath(file),
-                                    hostPath(m_programFolder + QLatin1Char('/') + file)))
-                << file.toStdString();
-        }
-    }
-
     // Starts the program with a log of its message boxes (and a script).
     QProcess *start(const QString &logName, const QString &scriptName = QString())
     {
         auto *process = new QProcess;
         m_processes.append(process);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("TESSERA_DRIVES"), QStringLiteral("D=") + hostPath());
-        environment.insert(QStringLiteral("TMP"), tempWinPath());
+        QProcessEnvironment environment = programEnvironment(scriptName, logName);
         environment.insert(QStringLiteral("TESSERA_SUITE_DATA"), winPath(QStringLiteral("suite")));
         environment.insert(QStringLiteral("TESSERA_REGISTRY"),
                            hostPath(QStringLiteral("suite/") + SuiteSample::RegistryFileName));
-        environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(logName));
-        if (!scriptName.isEmpty())
-            environment.insert(QStringLiteral("TESSERA_UI_SCRIPT"), hostPath(scriptName));
-        else
-            environment.remove(QStringLiteral("TESSERA_UI_SCRIPT"));
         process->setProcessEnvironment(environment);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(hostPath(m_programFolder + QStringLiteral("/ShelfWarden")), {});

@@ -75,6 +75,38 @@ QByteArray WorkspaceTest::readHostFile(const QString &hostPath)
     return file.readAll();
 }
 
+QProcessEnvironment WorkspaceTest::programEnvironment(const QString &script,
+                                                      const QString &log) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("TESSERA_DRIVES"), QStringLiteral("D=") + hostPath());
+    environment.insert(QStringLiteral("TMP"), tempWinPath());
+    environment.remove(QStringLiteral("TESSERA_UI_SCRIPT"));
+    environment.remove(QStringLiteral("TESSERA_UI_LOG"));
+    if (!script.isEmpty())
+        environment.insert(QStringLiteral("TESSERA_UI_SCRIPT"), hostPath(script));
+    if (!log.isEmpty())
+        environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(log));
+    return environment;
+}
+
+QString WorkspaceTest::copyProgramFolder(const QString &relative, const QStringList &programs,
+                                         const QStringList &leftOut) const
+{
+    makeFolder(relative);
+    const QDir source(QStringLiteral(TESSERA_PROGRAM_DIR));
+    QStringList files = source.entryList({QStringLiteral("lib*.so*")}, QDir::Files);
+    for (const QString &file : leftOut)
+        files.removeAll(file);
+    files.append(programs);
+    for (const QString &file : std::as_const(files)) {
+        EXPECT_TRUE(QFile::copy(source.filePath(file), hostPath(relative + QLatin1Char('/') + file)))
+            << file.toStdString();
+    }
+    return hostPath(relative);
+}
+
 QByteArray utf16le(const QString &text, bool withBom)
 {
     QByteArray bytes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,6 +27,19 @@ protected:
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;
     static QByteArray readHostFile(const QString &hostPath);
+
+    // Process tests: the environment of a built program started here. Qt's
+    // offscreen platform, this workspace as drive D:, its temp folder as
+    // TMP, and, when named (relative to the workspace), the UI script to
+    // follow and the file that logs the message boxes.
+    QProcessEnvironment programEnvironment(const QString &script = QString(),
+                                           const QString &log = QString()) const;
+    // Copies the named programs, with every shared library of the program
+    // folder but those left out, into a folder of the workspace: a program
+    // folder of its own (the single-instance rule goes by the program's
+    // path; a library can be left missing). Its host path.
+    QString copyProgramFolder(const QString &relative, const QStringList &programs,
+                              const QStringList &leftOut = QStringList()) const;
 
 private:
     QTemporaryDir m_root;
