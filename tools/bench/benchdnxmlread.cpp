@@ -7,19 +7,17 @@
 // their own, so that a read's peak memory is its own and not the
 // generator's. CPU time is printed beside the wall-clock time: on a busy
 // machine it is the steadier of the two.
-#include "deliverygenerator.h"
+#include "benchstopwatch.h"
+#include "benchsupport.h"
 
 #include "platform/winpath.h"
 #include "suite/worksdata.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -28,20 +26,6 @@ namespace {
 const QList<int> DefaultSizes = {1000, 10000, 100000};
 constexpr char ReadMode[] = "--read";
 constexpr char GenerateMode[] = "--generate";
-
-struct Usage
-{
-    long peakKilobytes;
-    double cpuSeconds;
-};
-
-Usage usage()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return {usage.ru_maxrss, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
-}
 
 bool runChild(const QStringList &arguments, QByteArray *output)
 {
@@ -55,18 +39,6 @@ bool runChild(const QStringList &arguments, QByteArray *output)
     return true;
 }
 
-// Child: makes one delivery.
-int generateDelivery(const QString &folder, int photos)
-{
-    DeliveryGenerator generator(
-        {photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
-    if (!generator.generate(folder)) {
-        std::fprintf(stderr, "%s\n", qPrintable(generator.errorText()));
-        return 1;
-    }
-    return 0;
-}
-
 // Child: reads one delivery and prints "seconds cpuSeconds peakKB startKB".
 int readDelivery(const QString &delivery, const QString &temp)
 {
@@ -76,27 +48,21 @@ int readDelivery(const QString &delivery, const QString &temp)
         std::fprintf(stderr, "no drive maps %s\n", qPrintable(delivery));
         return 1;
     }
-    const Usage start = usage();
-    QElapsedTimer timer;
-    timer.start();
+    const long startPeak = bench::peakKilobytes();
+    const BenchStopwatch watch;
     const int read = DNXmlRead(reinterpret_cast<const char16_t *>(root.utf16()), 1);
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    const Usage end = usage();
+    const double seconds = watch.wall();
+    const double cpuSeconds = watch.cpu();
     if (!read) {
         std::fprintf(stderr, "DNXmlRead failed on %s\n", qPrintable(root));
         return 1;
     }
-    std::printf("%.6f %.6f %ld %ld\n", seconds, end.cpuSeconds - start.cpuSeconds,
-                end.peakKilobytes, start.peakKilobytes);
+    std::printf("%.6f %.6f %ld %ld\n", seconds, cpuSeconds, bench::peakKilobytes(), startPeak);
     return 0;
 }
 
-bool ensureDelivery(const QString &folder, int photos)
+bool generateInChild(const QString &folder, int photos)
 {
-    if (QFileInfo::exists(folder + QStringLiteral("/PHOTO/PHOTO.XML")))
-        return true;
-    std::printf("(generating %d photos into %s)\n", photos, qPrintable(folder));
-    std::fflush(stdout);
     QByteArray output;
     return runChild({QLatin1String(GenerateMode), folder, QString::number(photos)}, &output);
 }
@@ -105,7 +71,7 @@ bool measure(const QString &base, int photos)
 {
     const QString delivery = base + QStringLiteral("/photos-%1").arg(photos);
     const QString temp = base + QStringLiteral("/temp-%1").arg(photos);
-    if (!ensureDelivery(delivery, photos) || !QDir().mkpath(temp))
+    if (!bench::ensureStandardDelivery(delivery, photos, generateInChild) || !QDir().mkpath(temp))
         return false;
 
     QByteArray output;
@@ -133,19 +99,11 @@ int main(int argc, char *argv[])
     if (arguments.size() == 3 && arguments.first() == QLatin1String(ReadMode))
         return readDelivery(arguments[1], arguments[2]);
     if (arguments.size() == 3 && arguments.first() == QLatin1String(GenerateMode))
-        return generateDelivery(arguments[1], arguments[2].toInt());
+        return bench::generateStandardDelivery(arguments[1], arguments[2].toInt()) ? 0 : 1;
 
-    QList<int> sizes = DefaultSizes;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--sizes"));
-        at >= 0 && at + 1 < arguments.size()) {
-        sizes.clear();
-        for (const QString &size : arguments[at + 1].split(u','))
-            sizes.append(size.toInt());
-        arguments.remove(at, 2);
-    }
+    const QList<int> sizes = bench::takeSizes(&arguments, DefaultSizes);
     QTemporaryDir scratch;
-    const QString base =
-        arguments.isEmpty() ? scratch.path() : QDir(arguments.first()).absolutePath();
+    const QString base = bench::deliveryFolder(arguments, scratch);
 
     std::printf("%8s %8s %8s %8s %10s %8s %8s\n", "photos", "XML MB", "wall s", "cpu s", "photos/s",
                 "peak MB", "read MB");

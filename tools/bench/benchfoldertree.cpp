@@ -7,6 +7,8 @@
 // generated once into FOLDER (a temporary folder when none is given) and
 // reused by later runs. Runs on Qt's offscreen platform; CPU time is
 // printed beside the wall-clock time.
+#include "benchstopwatch.h"
+#include "benchsupport.h"
 #include "ckaisoutree.h"
 #include "folderalbumplanner.h"
 #include "importsettings.h"
@@ -18,11 +20,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTreeWidgetItemIterator>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <functional>
@@ -32,21 +31,11 @@ namespace {
 constexpr int DefaultPhotos = 100000;
 constexpr char DeliveryName[] = "eizen";
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 void timed(const char *what, const std::function<void()> &work)
 {
-    const double cpuStart = cpuSeconds();
-    QElapsedTimer timer;
-    timer.start();
+    const BenchStopwatch watch;
     work();
-    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, timer.nsecsElapsed() / 1e9, cpuSeconds() - cpuStart);
+    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, watch.wall(), watch.cpu());
 }
 
 int folderCount(const QString &folder)
@@ -115,18 +104,14 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
-    int photos = DefaultPhotos;
-    if (const qsizetype option = arguments.indexOf(QStringLiteral("--photos")); option >= 0) {
-        photos = arguments.value(option + 1).toInt();
-        arguments.remove(option, 2);
-    }
+    const int photos = bench::takePhotos(&arguments, DefaultPhotos);
     if (photos <= 0) {
         std::fprintf(stderr, "usage: bench-foldertree [FOLDER] [--photos N]\n");
         return 2;
     }
 
     QTemporaryDir scratch;
-    const QString folder = arguments.isEmpty() ? scratch.path() : QDir(arguments.first()).absolutePath();
+    const QString folder = bench::deliveryFolder(arguments, scratch);
     const QString delivery = QDir(folder).filePath(QStringLiteral("%1-%2").arg(QLatin1String(DeliveryName)).arg(photos));
     if (!QDir().mkpath(folder) || !ensureDelivery(delivery, photos))
         return 1;

@@ -9,8 +9,9 @@
 // into FOLDER (a temporary folder when none is given) and reused by later
 // runs. CPU time is printed beside the wall-clock time: on a busy machine
 // it is the steadier of the two.
+#include "benchstopwatch.h"
+#include "benchsupport.h"
 #include "cdialog3.h"
-#include "deliverygenerator.h"
 #include "importsettings.h"
 
 #include "gxtemp.h"
@@ -19,11 +20,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <optional>
@@ -32,48 +29,12 @@ namespace {
 
 const QList<int> DefaultSizes = {10000, 100000};
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-// Wall-clock and CPU seconds of one step.
-class Stopwatch
-{
-public:
-    Stopwatch() : m_cpuStart(cpuSeconds()) { m_timer.start(); }
-    double wall() const { return m_timer.nsecsElapsed() / 1e9; }
-    double cpu() const { return cpuSeconds() - m_cpuStart; }
-
-private:
-    QElapsedTimer m_timer;
-    double m_cpuStart;
-};
-
-bool ensureDelivery(const QString &folder, int photos)
-{
-    if (QFileInfo::exists(folder + QStringLiteral("/PHOTO/PHOTO.XML")))
-        return true;
-    std::printf("(generating %d photos into %s)\n", photos, qPrintable(folder));
-    std::fflush(stdout);
-    DeliveryGenerator generator(
-        {photos, DeliveryOptions::Standard::Mlit, DeliveryOptions::Encoding::ShiftJis});
-    if (!generator.generate(folder)) {
-        std::fprintf(stderr, "%s\n", qPrintable(generator.errorText()));
-        return false;
-    }
-    return true;
-}
-
 // DNXmlRead of the delivery into the temp folder; the standard's name from
 // GXTemp, nothing when the read failed.
 std::optional<QString> readDelivery(const QString &delivery, double *seconds)
 {
     const QString root = win::toWindowsPath(delivery);
-    const Stopwatch read;
+    const BenchStopwatch read;
     if (root.isEmpty() || !DNXmlRead(reinterpret_cast<const char16_t *>(root.utf16()), 1)) {
         std::fprintf(stderr, "DNXmlRead failed on %s\n", qPrintable(delivery));
         return std::nullopt;
@@ -90,7 +51,7 @@ bool measure(const QString &base, int photos)
 {
     const QString delivery = base + QStringLiteral("/photos-%1").arg(photos);
     const QString temp = base + QStringLiteral("/temp-%1").arg(photos);
-    if (!ensureDelivery(delivery, photos) || !QDir().mkpath(temp))
+    if (!bench::ensureStandardDelivery(delivery, photos) || !QDir().mkpath(temp))
         return false;
     qputenv("TMP", QFile::encodeName(temp));
 
@@ -103,18 +64,18 @@ bool measure(const QString &base, int photos)
     settings.m_strStandardName = *standardName;
     settings.m_strProgramDir = win::toWindowsPath(QCoreApplication::applicationDirPath());
     reader::CDialog3 page(settings);
-    const Stopwatch fill;
+    const BenchStopwatch fill;
     if (page.FillPhotoList() != 1)
         return false;
     const double fillWall = fill.wall();
     const double fillCpu = fill.cpu();
 
-    const Stopwatch paint;
+    const BenchStopwatch paint;
     page.show();
     page.repaint();
     const double paintWall = paint.wall();
 
-    const Stopwatch next;
+    const BenchStopwatch next;
     if (page.onWizardNext() != 0)
         return false;
     const double nextWall = next.wall();
@@ -134,17 +95,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
 
-    QList<int> sizes = DefaultSizes;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--sizes"));
-        at >= 0 && at + 1 < arguments.size()) {
-        sizes.clear();
-        for (const QString &size : arguments[at + 1].split(u','))
-            sizes.append(size.toInt());
-        arguments.remove(at, 2);
-    }
+    const QList<int> sizes = bench::takeSizes(&arguments, DefaultSizes);
     QTemporaryDir scratch;
-    const QString base =
-        arguments.isEmpty() ? scratch.path() : QDir(arguments.first()).absolutePath();
+    const QString base = bench::deliveryFolder(arguments, scratch);
 
     std::printf("%8s %10s %10s %10s %10s %10s\n", "photos", "read s", "fill s", "fill cpu",
                 "paint s", "next s");
