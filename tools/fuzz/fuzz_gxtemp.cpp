@@ -1,26 +1,13 @@
 // Feeds arbitrary bytes to the GXTemp reader as the file's content, the way
 // the basic-information pages read it: two passes, split lines, markers.
+#include "fuzzsupport.h"
 #include "gxtemp.h"
-#include "platform/winpath.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 namespace {
-
-const QString &fuzzFilePath()
-{
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        win::mapDrive(QLatin1Char('F'), folder.path());
-        return QStringLiteral("F:\\GXTemp");
-    }();
-    return path;
-}
 
 void readTwice(const QString &path)
 {
@@ -42,12 +29,9 @@ void readTwice(const QString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString &path = fuzzFilePath();
-    QFile file(win::toHostPath(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QString path = fuzz::writeInput(QStringLiteral("GXTemp"), data, size);
+    if (path.isEmpty())
         return 0;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
     readTwice(path);
 
     // The splitter on the same bytes taken as UTF-16 text.

@@ -2,26 +2,16 @@
 // content of a profile file, the way the programs use NetProf.dat and the
 // settings files: values, integers and structs read, then a key written,
 // deleted and a section deleted, each checked by reading it back.
+#include "fuzzsupport.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
-
-const QString &fuzzFilePath()
-{
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        win::mapDrive(QLatin1Char('F'), folder.path());
-        return QStringLiteral("F:\\NetProf.dat");
-    }();
-    return path;
-}
 
 void check(bool condition)
 {
@@ -79,12 +69,9 @@ void editAndReadBack(const QString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString &path = fuzzFilePath();
-    QFile file(win::toHostPath(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QString path = fuzz::writeInput(QStringLiteral("NetProf.dat"), data, size);
+    if (path.isEmpty())
         return 0;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
     readSome(path);
     editAndReadBack(path);
     return 0;
