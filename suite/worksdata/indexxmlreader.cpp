@@ -42,8 +42,7 @@ bool IndexXmlReader::read()
         case XmlStream::Token::End:
             return m_errorText.isEmpty();
         case XmlStream::Token::Error:
-            m_errorText =
-                QStringLiteral("%1 (%2行目)").arg(m_stream.errorText()).arg(m_stream.errorLine());
+            m_errorText = m_stream.errorMessage();
             return false;
         }
     }

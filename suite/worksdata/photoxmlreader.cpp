@@ -91,7 +91,7 @@ bool PhotoXmlReader::read(const PhotoHandler &handler)
                 fail(QStringLiteral("写真情報ファイルではありません"));
             return m_errorText.isEmpty();
         case XmlStream::Token::Error:
-            fail(QStringLiteral("%1 (%2行目)").arg(m_stream.errorText()).arg(m_stream.errorLine()));
+            fail(m_stream.errorMessage());
             return false;
         }
         if (!m_errorText.isEmpty())

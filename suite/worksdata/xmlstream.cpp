@@ -207,6 +207,11 @@ std::string XmlStream::systemId() const
     return id ? std::string(reinterpret_cast<const char *>(id)) : std::string();
 }
 
+QString XmlStream::errorMessage() const
+{
+    return QStringLiteral("%1 (%2行目)").arg(m_errorText).arg(m_errorLine);
+}
+
 void XmlStream::onError(void *self, xmlError *error)
 {
     auto *stream = static_cast<XmlStream *>(self);

@@ -24,7 +24,7 @@ public:
         Text,         // character data or CDATA of the current element
         DocumentType, // <!DOCTYPE ...>
         End,          // the document was read to its end
-        Error,        // not well-formed or unreadable; errorText() says why
+        Error,        // not well-formed or unreadable; errorMessage() says why
     };
 
     // Nothing when the file cannot be opened.
@@ -47,8 +47,9 @@ public:
     // The system identifier of a DocumentType token ("PHOTO05.DTD").
     std::string systemId() const;
 
-    QString errorText() const { return m_errorText; }
-    int errorLine() const { return m_errorLine; }
+    // Why the document could not be read and on which line, as the
+    // readers report it.
+    QString errorMessage() const;
 
     // The encoding to force on a document whose first bytes are head:
     // "CP932" for the Shift_JIS family, empty to let the declaration rule.
