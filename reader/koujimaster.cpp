@@ -75,15 +75,8 @@ int KoujiMaster::CreateRootNode()
     if (!m_database.IsOpen())
         return 0;
     m_nNextId = RootId;
-    try {
-        m_database.m_pWorkspace->BeginTrans();
-        appendNode(m_nNextId, m_strRootName, 0);
-        m_database.m_pWorkspace->CommitTrans();
-    } catch (const CDaoException &e) {
-        m_database.m_pWorkspace->Rollback();
-        e.ReportError();
+    if (!inTransaction([&] { appendNode(m_nNextId, m_strRootName, 0); }))
         return 0;
-    }
     ++m_nNextId;
     return 1;
 }
@@ -94,18 +87,28 @@ int KoujiMaster::AddChildNode(int parentId, const QString &name)
     if (!m_database.IsOpen())
         return 0;
     const int newId = m_nNextId;
-    try {
-        m_database.m_pWorkspace->BeginTrans();
+    const bool added = inTransaction([&] {
         linkNewChild(parentId, newId);
         appendNode(newId, name, parentId);
+    });
+    if (!added)
+        return 0;
+    ++m_nNextId;
+    return newId;
+}
+
+bool KoujiMaster::inTransaction(const std::function<void()> &write)
+{
+    try {
+        m_database.m_pWorkspace->BeginTrans();
+        write();
         m_database.m_pWorkspace->CommitTrans();
     } catch (const CDaoException &e) {
         m_database.m_pWorkspace->Rollback();
         e.ReportError();
-        return 0;
+        return false;
     }
-    ++m_nNextId;
-    return newId;
+    return true;
 }
 
 // The new node becomes the younger sibling of the parent's last child, or

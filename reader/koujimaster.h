@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 namespace reader {
 
 // KOUJIMASTER.MDB in the temp folder: one hierarchy (the photo
@@ -72,6 +74,9 @@ public:
     int AddChildNode(int parentId, const QString &name);
 
 private:
+    // A node's rows are written whole or not at all: false, with the error
+    // reported and the writes rolled back, when the database refused one.
+    bool inTransaction(const std::function<void()> &write);
     void linkNewChild(int parentId, int newId);
     void appendNode(int id, const QString &name, int parentId);
 
