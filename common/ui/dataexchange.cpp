@@ -67,17 +67,11 @@ void DataExchange::integer(int controlId, int &value)
     QWidget *control = controlFor(controlId);
     if (!control)
         return;
-    if (!m_saving) {
-        setControlText(control, QString::number(value));
-        return;
-    }
-    const std::optional<qint64> parsed = parseIntegerText(
-        controlText(control), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    if (!parsed) {
-        fail(control, QStringLiteral("整数を入力してください。"));
-        return;
-    }
-    value = int(*parsed);
+    const std::optional<qint64> saved =
+        exchangeInteger(control, value, std::numeric_limits<int>::min(),
+                        std::numeric_limits<int>::max(), QStringLiteral("整数を入力してください。"));
+    if (saved)
+        value = int(*saved);
 }
 
 void DataExchange::unsignedInteger(int controlId, unsigned &value, unsigned minimum,
@@ -86,17 +80,12 @@ void DataExchange::unsignedInteger(int controlId, unsigned &value, unsigned mini
     QWidget *control = controlFor(controlId);
     if (!control)
         return;
-    if (!m_saving) {
-        setControlText(control, QString::number(value));
+    const std::optional<qint64> saved =
+        exchangeInteger(control, value, 0, std::numeric_limits<unsigned>::max(),
+                        QStringLiteral("正の整数を入力してください。"));
+    if (!saved)
         return;
-    }
-    const std::optional<qint64> parsed =
-        parseIntegerText(controlText(control), 0, std::numeric_limits<unsigned>::max());
-    if (!parsed) {
-        fail(control, QStringLiteral("正の整数を入力してください。"));
-        return;
-    }
-    value = unsigned(*parsed);
+    value = unsigned(*saved);
     if (value < minimum || value > maximum)
         fail(control, QStringLiteral("%1 から %2 までの整数を入力してください。")
                           .arg(minimum)
@@ -140,6 +129,20 @@ void DataExchange::radio(std::initializer_list<int> controlIds, int &value)
     }
     if (value >= 0 && value < buttons.size())
         setCheckState(buttons.at(value), 1);
+}
+
+std::optional<qint64> DataExchange::exchangeInteger(QWidget *control, qint64 value,
+                                                    qint64 minimum, qint64 maximum,
+                                                    const QString &notANumber)
+{
+    if (!m_saving) {
+        setControlText(control, QString::number(value));
+        return std::nullopt;
+    }
+    const std::optional<qint64> parsed = parseIntegerText(controlText(control), minimum, maximum);
+    if (!parsed)
+        fail(control, notANumber);
+    return parsed;
 }
 
 QWidget *DataExchange::controlFor(int controlId) const

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 
 class QWidget;
 
@@ -43,6 +44,11 @@ public:
     void radio(std::initializer_list<int> controlIds, int &value);
 
 private:
+    // Shows value as text, or when saving reads the text back as an integer
+    // within [minimum, maximum]; when the text is not one, fails with
+    // notANumber. A number only when one was saved.
+    std::optional<qint64> exchangeInteger(QWidget *control, qint64 value, qint64 minimum,
+                                          qint64 maximum, const QString &notANumber);
     QWidget *controlFor(int controlId) const;
     void fail(QWidget *control, const QString &message);
 
