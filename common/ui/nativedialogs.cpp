@@ -61,8 +61,19 @@ QString startFolder(const QString &windowsFolder)
     return windowsFolder.isEmpty() ? QString() : win::toHostPath(windowsFolder);
 }
 
-std::optional<QString> chosenWindowsPath(const QStringList &hostPaths)
+void setButtonTexts(QFileDialog &dialog, const QString &acceptText)
 {
+    dialog.setLabelText(QFileDialog::Accept, acceptText);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+}
+
+// Runs the dialog; the Windows path chosen, nothing when the user cancelled
+// or the path is on no drive.
+std::optional<QString> chosenWindowsPath(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList hostPaths = dialog.selectedFiles();
     if (hostPaths.isEmpty() || hostPaths.constFirst().isEmpty())
         return std::nullopt;
     const QString windowsPath = win::toWindowsPath(hostPaths.constFirst());
@@ -105,11 +116,8 @@ std::optional<QString> showFolderBrowser(QWidget *owner, const FolderBrowseReque
     QFileDialog dialog(owner, request.title, startFolder(request.initialFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("OK"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return chosenWindowsPath(dialog.selectedFiles());
+    setButtonTexts(dialog, QStringLiteral("OK"));
+    return chosenWindowsPath(dialog);
 }
 
 std::optional<QString> showSaveFileDialog(QWidget *owner, const SaveFileRequest &request)
@@ -117,17 +125,14 @@ std::optional<QString> showSaveFileDialog(QWidget *owner, const SaveFileRequest 
     QFileDialog dialog(owner, request.title, startFolder(request.initialFolder));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存(&S)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    setButtonTexts(dialog, QStringLiteral("保存(&S)"));
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     if (!request.defaultExtension.isEmpty())
         dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return chosenWindowsPath(dialog.selectedFiles());
+    return chosenWindowsPath(dialog);
 }
 
 } // namespace ui
