@@ -8,20 +8,12 @@
 
 #include "ui/reportlist.h"
 
-#include <QFile>
-
 #include <functional>
 
 using namespace reader;
 namespace ids = reader::ids;
 
 namespace {
-
-QByteArray golden(const char *name)
-{
-    QFile file(QStringLiteral(TESSERA_TEST_DATA "/reader/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class CDialog10Test : public ReaderWizardTest
 {
@@ -86,7 +78,7 @@ TEST_F(CDialog10Test, ProposedFolderKept)
 {
     standardRoute(nothing, nothing);
     EXPECT_EQ(sheet().wizardButtons(), ui::WizardSheet::Back | ui::WizardSheet::Finish);
-    EXPECT_EQ(finishAndRead(), golden("standard_new_proposed.dat"));
+    EXPECT_EQ(finishAndRead(), testData(QStringLiteral("reader/standard_new_proposed.dat")));
 }
 
 TEST_F(CDialog10Test, ProposedFolderEmptied)
@@ -100,7 +92,7 @@ TEST_F(CDialog10Test, ProposedFolderEmptied)
                 && list()->itemText(row, 1) == QStringLiteral("D:\\本棚\\data"));
     }
     EXPECT_TRUE(proposalShown);
-    EXPECT_EQ(finishAndRead(), golden("standard_new_emptied.dat"));
+    EXPECT_EQ(finishAndRead(), testData(QStringLiteral("reader/standard_new_emptied.dat")));
 }
 
 TEST_F(CDialog10Test, OtherFolderChosen)
@@ -110,13 +102,13 @@ TEST_F(CDialog10Test, OtherFolderChosen)
         m_answerer.queueAnswer(ui::IDYES);
         enterText(ids::importmode::ShelfPath, QStringLiteral("D:\\本棚\\新しい本棚"));
     });
-    EXPECT_EQ(finishAndRead(), golden("standard_new_changed.dat"));
+    EXPECT_EQ(finishAndRead(), testData(QStringLiteral("reader/standard_new_changed.dat")));
 }
 
 TEST_F(CDialog10Test, ReferenceOnly)
 {
     standardRoute(nothing, [this] { click(ids::importmode::ReferOnly); });
-    EXPECT_EQ(finishAndRead(), golden("standard_refer_only.dat"));
+    EXPECT_EQ(finishAndRead(), testData(QStringLiteral("reader/standard_refer_only.dat")));
 }
 
 TEST_F(CDialog10Test, ByClassificationWithJapaneseNames)
@@ -130,13 +122,14 @@ TEST_F(CDialog10Test, ByClassificationWithJapaneseNames)
             settings().m_nFileNameByJapanese = 1;
         },
         nothing);
-    EXPECT_EQ(finishAndRead(), golden("standard_by_class_japanese.dat"));
+    EXPECT_EQ(finishAndRead(), testData(QStringLiteral("reader/standard_by_class_japanese.dat")));
 }
 
 TEST_F(CDialog10Test, GovernmentBuildingEditions)
 {
     governmentBuildingRoute();
-    EXPECT_EQ(finishAndRead(), golden("government_album_without_folders.dat"));
+    EXPECT_EQ(finishAndRead(),
+              testData(QStringLiteral("reader/government_album_without_folders.dat")));
 
     // The 2002 revision has no file name line.
     settings().m_nStd2012 = 0;
@@ -189,5 +182,6 @@ TEST_F(CDialog10Test, SettingsFileThatCannotBeWrittenKeepsTheWizardOpen)
     makeFolder(QStringLiteral("gone"));
     finish();
     EXPECT_EQ(sheet().result(), ui::WizardSheet::FinishResult);
-    EXPECT_EQ(readFile(QStringLiteral("gone/G_INPUTXML.dat")), golden("standard_new_proposed.dat"));
+    EXPECT_EQ(readFile(QStringLiteral("gone/G_INPUTXML.dat")),
+              testData(QStringLiteral("reader/standard_new_proposed.dat")));
 }

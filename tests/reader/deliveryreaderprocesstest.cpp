@@ -14,12 +14,6 @@ const QByteArray NotCooperating =
 const QByteArray WorksdataNotLoaded =
     "電子納品データ入力ウィザード\twarning\tworksdata.dllがロードできません。\n";
 
-QByteArray golden(const char *name)
-{
-    QFile file(QStringLiteral(TESSERA_TEST_DATA "/reader/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class DeliveryReaderProcessTest : public WorkspaceTest
 {
 protected:
@@ -131,7 +125,8 @@ TEST_F(DeliveryReaderProcessTest, StandardRouteWithItsDefaults)
                               "finish\n";
     EXPECT_EQ(run(shelfArguments(), script), 1) << output();
     EXPECT_EQ(takeLog(), QByteArray());
-    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")), golden("standard_new_proposed.dat"));
+    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
+              testData(QStringLiteral("reader/standard_new_proposed.dat")));
     for (const char *shot : {"137", "130", "134", "133", "141"})
         EXPECT_TRUE(readFile(QStringLiteral("temp/%1.png").arg(QLatin1String(shot))).startsWith("\x89PNG"))
             << shot;
@@ -146,7 +141,8 @@ TEST_F(DeliveryReaderProcessTest, ShelfNumberArgumentNamesTheProposedFolder)
                                                "next\nexpect-page 141\nfinish\n";
     EXPECT_EQ(run(shelfArguments(QStringLiteral("3rd")), script), 1) << output();
     EXPECT_EQ(takeLog(), QByteArray());
-    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")), golden("standard_new_proposed.dat"));
+    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
+              testData(QStringLiteral("reader/standard_new_proposed.dat")));
 }
 
 TEST_F(DeliveryReaderProcessTest, NoNewShelfArgumentKeepsReferenceOnly)
@@ -155,5 +151,6 @@ TEST_F(DeliveryReaderProcessTest, NoNewShelfArgumentKeepsReferenceOnly)
     const QByteArray script = toImportMode() + "click 1010\nclick 1009\n"
                                                "next\nexpect-page 141\nfinish\n";
     EXPECT_EQ(run(shelfArguments(QStringLiteral("0"), QStringLiteral("1")), script), 1) << output();
-    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")), golden("standard_refer_only.dat"));
+    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
+              testData(QStringLiteral("reader/standard_refer_only.dat")));
 }

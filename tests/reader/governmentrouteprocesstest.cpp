@@ -2,7 +2,6 @@
 
 #include "workspacetest.h"
 
-#include <QFile>
 #include <QImage>
 
 #include <utility>
@@ -11,12 +10,6 @@
 // 137 → 142 → 138 → 133 → 141, with folders ticked by the script, for both
 // editions of the standard.
 namespace {
-
-QByteArray golden(const QString &name)
-{
-    QFile file(QStringLiteral(TESSERA_TEST_DATA "/reader/eizen/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class GovernmentRouteProcessTest : public WorkspaceTest
 {
@@ -84,7 +77,8 @@ TEST_F(GovernmentRouteProcessTest, Edition2012PlansBoxedAlbumsFromTheTickedFolde
 {
     ASSERT_EQ(run(route(false)), 1) << m_output;
     EXPECT_EQ(readFile(QStringLiteral("ui.log")), QByteArray());
-    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")), golden(QStringLiteral("route_2012.dat")));
+    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
+              testData(QStringLiteral("reader/eizen/route_2012.dat")));
     const QImage shot(tempHostPath(QStringLiteral("138.png")));
     EXPECT_FALSE(shot.isNull());
 }
@@ -93,6 +87,7 @@ TEST_F(GovernmentRouteProcessTest, Revision2002ShowsDeeperLevelsAndHasNoBoxes)
 {
     ASSERT_EQ(run(route(true)), 1) << m_output;
     EXPECT_EQ(readFile(QStringLiteral("ui.log")), QByteArray());
-    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")), golden(QStringLiteral("route_2002.dat")));
+    EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
+              testData(QStringLiteral("reader/eizen/route_2002.dat")));
 }
 

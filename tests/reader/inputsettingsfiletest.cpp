@@ -16,12 +16,6 @@ using namespace reader;
 
 namespace {
 
-QByteArray golden(const char *name)
-{
-    QFile file(QStringLiteral(TESSERA_TEST_DATA "/reader/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A standard delivery as the wizard leaves it with its defaults.
 std::unique_ptr<ImportSettings> standardDelivery()
 {
@@ -127,7 +121,7 @@ private:
 TEST_P(InputSettingsGoldenTest, WritesTheLinesForTheHostByteForByte)
 {
     const GoldenCase &param = GetParam();
-    const QByteArray expected = golden(param.golden);
+    const QByteArray expected = testData(QStringLiteral("reader/") + QLatin1String(param.golden));
     ASSERT_FALSE(expected.isEmpty()) << param.golden;
 
     // A longer file of an earlier run is replaced whole.
@@ -211,7 +205,7 @@ TEST_F(InputSettingsFileTest, MissingTempFolderIsReportedAndCreatesNothing)
 
 TEST_F(InputSettingsFileTest, FailedWriteLeavesTheEarlierFileAlone)
 {
-    const QByteArray earlier = golden("standard_refer_only.dat");
+    const QByteArray earlier = testData(QStringLiteral("reader/standard_refer_only.dat"));
     writeFile(QStringLiteral("temp/G_INPUTXML.dat"), earlier);
 
     bool written = true;

@@ -55,7 +55,7 @@ TEST_F(PhotoPageProcessTest, StandardRouteListsThePhotosAndBuildsTheMaster)
     EXPECT_FALSE(shot.isNull());
     EXPECT_EQ(
         readFile(QStringLiteral("temp/G_INPUTXML.dat")),
-        readHostFile(QStringLiteral(TESSERA_TEST_DATA "/reader/standard_by_class_japanese.dat")));
+        testData(QStringLiteral("reader/standard_by_class_japanese.dat")));
 
     // The same tree as the classification master builds from the delivery.
     const QStringList built = masterRows();

@@ -6,18 +6,6 @@
 
 #include "workspacetest.h"
 
-#include <QFile>
-
-namespace {
-
-QByteArray golden(const QString &name)
-{
-    QFile file(QStringLiteral(TESSERA_TEST_DATA "/shelfwarden/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 // The same removals on a CP932 and on a UTF-16 profile, checked byte for
 // byte after each step: the middle of three USED entries, a LOCK whose only
 // entry goes, upper-case digits of another writer, a plain USER name, and a
@@ -28,7 +16,7 @@ protected:
     void SetUp() override
     {
         WorkspaceTest::SetUp();
-        const QByteArray input = golden(fileName("input"));
+        const QByteArray input = testData(QStringLiteral("shelfwarden/") + fileName("input"));
         ASSERT_FALSE(input.isEmpty());
         writeFile(QStringLiteral("shelf/NetProf.dat"), input);
     }
@@ -41,7 +29,8 @@ protected:
 
     void expectStep(const char *step)
     {
-        EXPECT_EQ(readFile(QStringLiteral("shelf/NetProf.dat")), golden(fileName(step)))
+        EXPECT_EQ(readFile(QStringLiteral("shelf/NetProf.dat")),
+                  testData(QStringLiteral("shelfwarden/") + fileName(step)))
             << fileName(step).toStdString();
     }
 

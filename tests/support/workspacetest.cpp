@@ -75,6 +75,11 @@ QByteArray WorkspaceTest::readHostFile(const QString &hostPath)
     return file.readAll();
 }
 
+QByteArray WorkspaceTest::testData(const QString &relative)
+{
+    return readHostFile(QStringLiteral(TESSERA_TEST_DATA "/") + relative);
+}
+
 QProcessEnvironment WorkspaceTest::programEnvironment(const QString &script,
                                                       const QString &log) const
 {

@@ -27,6 +27,8 @@ protected:
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;
     static QByteArray readHostFile(const QString &hostPath);
+    // A file of the tests' data folder, by its path there ("reader/x.dat").
+    static QByteArray testData(const QString &relative);
 
     // Process tests: the environment of a built program started here. Qt's
     // offscreen platform, this workspace as drive D:, its temp folder as

@@ -54,7 +54,8 @@ TEST_P(GeneratedDeliveryTest, WritesGXTempAndOneRowPerPhotoInEveryTable)
     ASSERT_EQ(library().dnXmlRead(root, planFlag), 1);
 
     // The basic-information page reads GXTemp as it stands.
-    const QByteArray golden = testData(QStringLiteral("gxtemp/") + QLatin1String(c.golden));
+    const QByteArray golden =
+        testData(QStringLiteral("worksdata/gxtemp/") + QLatin1String(c.golden));
     ASSERT_FALSE(golden.isEmpty());
     EXPECT_EQ(readHostFile(gxtempHostPath()), golden);
     EXPECT_EQ(gxtempLines().value(0), QString::fromUtf16(c.firstLine));

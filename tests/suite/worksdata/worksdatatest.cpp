@@ -126,8 +126,3 @@ QList<QVariantMap> WorksdataTest::rows(const QString &sql, const QStringList &co
     }
     return result;
 }
-
-QByteArray WorksdataTest::testData(const QString &relative)
-{
-    return readHostFile(QStringLiteral(TESSERA_TEST_DATA "/worksdata/") + relative);
-}

@@ -54,6 +54,4 @@ protected:
     long rowCount(const QString &table) const;
     // Every row of a query as column name -> value maps.
     QList<QVariantMap> rows(const QString &sql, const QStringList &columns) const;
-
-    static QByteArray testData(const QString &relative);
 };
