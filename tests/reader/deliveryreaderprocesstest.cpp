@@ -1,6 +1,6 @@
 #include "deliverygenerator.h"
+#include "deliveryreaderlaunch.h"
 
-#include "programrun.h"
 #include "workspacetest.h"
 
 #include <QFile>
@@ -29,10 +29,8 @@ protected:
     int run(const QStringList &arguments, const QByteArray &script,
             const QString &programFolder = QStringLiteral(TESSERA_PROGRAM_DIR))
     {
-        writeFile(QStringLiteral("run.script"), script);
-        return runProgram(programFolder + QStringLiteral("/DeliveryReader"), arguments,
-                          programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")),
-                          &m_output);
+        return runScripted(programFolder + QStringLiteral("/DeliveryReader"), arguments, script,
+                           &m_output);
     }
 
     QByteArray takeLog()
@@ -57,12 +55,6 @@ protected:
 
     // Output of the last run, for failure messages.
     std::string output() const { return m_output.toStdString(); }
-
-    static QStringList shelfArguments(const QString &number = QStringLiteral("0"),
-                                      const QString &noNewShelf = QStringLiteral("0"))
-    {
-        return {QStringLiteral("D:\\本棚"), number, noNewShelf};
-    }
 
     // To the import mode page of a generated delivery.
     static QByteArray toImportMode()
@@ -98,7 +90,7 @@ TEST_F(DeliveryReaderProcessTest, RefusesAnyOtherArgumentCountBeforeLoadingWorks
 
 TEST_F(DeliveryReaderProcessTest, MissingWorksdataEndsTheRun)
 {
-    EXPECT_EQ(run(shelfArguments(), "next\n", programWithoutWorksdata()), 0) << output();
+    EXPECT_EQ(run(deliveryReaderArguments(), "next\n", programWithoutWorksdata()), 0) << output();
     EXPECT_EQ(takeLog(), WorksdataNotLoaded);
     EXPECT_FALSE(settingsFileWritten());
 }
@@ -106,7 +98,9 @@ TEST_F(DeliveryReaderProcessTest, MissingWorksdataEndsTheRun)
 TEST_F(DeliveryReaderProcessTest, CancelWritesNoSettingsFile)
 {
     generateDelivery(QStringLiteral("納品/工事Ａ"));
-    EXPECT_EQ(run(shelfArguments(), "text 1001 D:\\納品\\工事Ａ\nnext\nexpect-page 130\ncancel\n"), 0)
+    EXPECT_EQ(run(deliveryReaderArguments(),
+                  "text 1001 D:\\納品\\工事Ａ\nnext\nexpect-page 130\ncancel\n"),
+              0)
         << output();
     EXPECT_EQ(takeLog(), QByteArray());
     EXPECT_FALSE(settingsFileWritten());
@@ -123,7 +117,7 @@ TEST_F(DeliveryReaderProcessTest, StandardRouteWithItsDefaults)
                               "next\nexpect-page 133\nshot D:\\temp\\133.png\n"
                               "next\nexpect-page 141\nshot D:\\temp\\141.png\n"
                               "finish\n";
-    EXPECT_EQ(run(shelfArguments(), script), 1) << output();
+    EXPECT_EQ(run(deliveryReaderArguments(), script), 1) << output();
     EXPECT_EQ(takeLog(), QByteArray());
     EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
               testData(QStringLiteral("reader/standard_new_proposed.dat")));
@@ -139,7 +133,7 @@ TEST_F(DeliveryReaderProcessTest, ShelfNumberArgumentNamesTheProposedFolder)
     generateDelivery(QStringLiteral("納品/工事Ａ"));
     const QByteArray script = toImportMode() + "text 1001 D:\\本棚\\data3\n"
                                                "next\nexpect-page 141\nfinish\n";
-    EXPECT_EQ(run(shelfArguments(QStringLiteral("3rd")), script), 1) << output();
+    EXPECT_EQ(run(deliveryReaderArguments(QStringLiteral("3rd")), script), 1) << output();
     EXPECT_EQ(takeLog(), QByteArray());
     EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
               testData(QStringLiteral("reader/standard_new_proposed.dat")));
@@ -150,7 +144,8 @@ TEST_F(DeliveryReaderProcessTest, NoNewShelfArgumentKeepsReferenceOnly)
     generateDelivery(QStringLiteral("納品/工事Ａ"));
     const QByteArray script = toImportMode() + "click 1010\nclick 1009\n"
                                                "next\nexpect-page 141\nfinish\n";
-    EXPECT_EQ(run(shelfArguments(QStringLiteral("0"), QStringLiteral("1")), script), 1) << output();
+    EXPECT_EQ(run(deliveryReaderArguments(QStringLiteral("0"), QStringLiteral("1")), script), 1)
+        << output();
     EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
               testData(QStringLiteral("reader/standard_refer_only.dat")));
 }

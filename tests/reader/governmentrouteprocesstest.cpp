@@ -1,3 +1,4 @@
+#include "deliveryreaderlaunch.h"
 #include "programrun.h"
 
 #include "workspacetest.h"
@@ -58,24 +59,19 @@ protected:
 
     int run(const QByteArray &script)
     {
-        writeFile(QStringLiteral("run.script"), script);
-        QByteArray output;
-        const int exitCode = runProgram(
-            programPath(QStringLiteral("DeliveryReader")),
-            {QStringLiteral("D:\\本棚"), QStringLiteral("0"), QStringLiteral("0")},
-            programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")), &output);
-        m_output = output.toStdString();
-        return exitCode;
+        return runScripted(programPath(QStringLiteral("DeliveryReader")),
+                           deliveryReaderArguments(), script, &m_output);
     }
 
-    std::string m_output;
+    // What the last run printed, for failure messages.
+    QByteArray m_output;
 };
 
 } // namespace
 
 TEST_F(GovernmentRouteProcessTest, Edition2012PlansBoxedAlbumsFromTheTickedFolders)
 {
-    ASSERT_EQ(run(route(false)), 1) << m_output;
+    ASSERT_EQ(run(route(false)), 1) << m_output.toStdString();
     EXPECT_EQ(readFile(QStringLiteral("ui.log")), QByteArray());
     EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
               testData(QStringLiteral("reader/eizen/route_2012.dat")));
@@ -85,7 +81,7 @@ TEST_F(GovernmentRouteProcessTest, Edition2012PlansBoxedAlbumsFromTheTickedFolde
 
 TEST_F(GovernmentRouteProcessTest, Revision2002ShowsDeeperLevelsAndHasNoBoxes)
 {
-    ASSERT_EQ(run(route(true)), 1) << m_output;
+    ASSERT_EQ(run(route(true)), 1) << m_output.toStdString();
     EXPECT_EQ(readFile(QStringLiteral("ui.log")), QByteArray());
     EXPECT_EQ(readFile(QStringLiteral("temp/G_INPUTXML.dat")),
               testData(QStringLiteral("reader/eizen/route_2002.dat")));

@@ -1,5 +1,6 @@
 #include "classificationmaster.h"
 #include "deliverygenerator.h"
+#include "deliveryreaderlaunch.h"
 #include "photoinfotest.h"
 #include "programrun.h"
 
@@ -17,17 +18,12 @@ protected:
     // Runs the program to its end on the script; its exit code.
     int run(const QByteArray &script)
     {
-        writeFile(QStringLiteral("run.script"), script);
-        QByteArray output;
-        const int exitCode = runProgram(
-            programPath(QStringLiteral("DeliveryReader")),
-            {QStringLiteral("D:\\本棚"), QStringLiteral("0"), QStringLiteral("0")},
-            programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")), &output);
-        m_output = output.toStdString();
-        return exitCode;
+        return runScripted(programPath(QStringLiteral("DeliveryReader")),
+                           deliveryReaderArguments(), script, &m_output);
     }
 
-    std::string m_output;
+    // What the last run printed, for failure messages.
+    QByteArray m_output;
 };
 
 } // namespace
@@ -48,7 +44,7 @@ TEST_F(PhotoPageProcessTest, StandardRouteListsThePhotosAndBuildsTheMaster)
                               "next\nexpect-page 133\n"
                               "next\nexpect-page 141\n"
                               "finish\n";
-    ASSERT_EQ(run(script), 1) << m_output;
+    ASSERT_EQ(run(script), 1) << m_output.toStdString();
     EXPECT_EQ(readFile(QStringLiteral("ui.log")), QByteArray());
 
     const QImage shot(tempHostPath(QStringLiteral("136.png")));

@@ -1,5 +1,7 @@
 #include "workspacetest.h"
 
+#include "programrun.h"
+
 #include "platform/winpath.h"
 
 #include <QDir>
@@ -94,6 +96,15 @@ QProcessEnvironment WorkspaceTest::programEnvironment(const QString &script,
     if (!log.isEmpty())
         environment.insert(QStringLiteral("TESSERA_UI_LOG"), hostPath(log));
     return environment;
+}
+
+int WorkspaceTest::runScripted(const QString &programPath, const QStringList &arguments,
+                               const QByteArray &script, QByteArray *output) const
+{
+    writeFile(QStringLiteral("run.script"), script);
+    return runProgram(programPath, arguments,
+                      programEnvironment(QStringLiteral("run.script"), QStringLiteral("ui.log")),
+                      output);
 }
 
 QString WorkspaceTest::copyProgramFolder(const QString &relative, const QStringList &programs,

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,11 @@ protected:
     // follow and the file that logs the message boxes.
     QProcessEnvironment programEnvironment(const QString &script = QString(),
                                            const QString &log = QString()) const;
+    // Runs a built program to its end on a UI script, written to run.script
+    // of the workspace, with its message boxes logged to ui.log: its exit
+    // code, as runProgram gives it, and what it printed in *output.
+    int runScripted(const QString &programPath, const QStringList &arguments,
+                    const QByteArray &script, QByteArray *output) const;
     // Copies the named programs, with every shared library of the program
     // folder but those left out, into a folder of the workspace: a program
     // folder of its own (the single-instance rule goes by the program's
