@@ -7,7 +7,7 @@
 #include "ui/controls.h"
 #include "ui/queuedanswerer.h"
 
-#include "workspacetest.h"
+#include "suitesampletest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,18 +44,14 @@ void selectItem(QListWidget *list, const QString &text)
 
 // The dialog on generated suite data: three bookshelves, the first two
 // shared, the third without its data.
-class NetProfResetDlgTest : public WorkspaceTest
+class NetProfResetDlgTest : public SuiteSampleTest
 {
 protected:
+    NetProfResetDlgTest() : SuiteSampleTest(3) {}
+
     void SetUp() override
     {
-        WorkspaceTest::SetUp();
-        SuiteSample sample;
-        sample.root = hostPath(QStringLiteral("suite"));
-        sample.shelves = 3;
-        sample.shared = true;
-        QString error;
-        ASSERT_TRUE(sample.write(&error)) << error.toStdString();
+        SuiteSampleTest::SetUp();
         qputenv("TESSERA_SUITE_DATA", "D:\\suite");
         qputenv("TESSERA_REGISTRY",
                 QFile::encodeName(hostPath(QStringLiteral("suite/") + SuiteSample::RegistryFileName)));
@@ -65,7 +61,7 @@ protected:
     {
         qunsetenv("TESSERA_SUITE_DATA");
         qunsetenv("TESSERA_REGISTRY");
-        WorkspaceTest::TearDown();
+        SuiteSampleTest::TearDown();
     }
 
     CShelfWardenApp &app()

@@ -2,7 +2,7 @@
 #include "netprofile.h"
 #include "suitesample.h"
 
-#include "workspacetest.h"
+#include "suitesampletest.h"
 
 #include <QProcess>
 
@@ -10,18 +10,14 @@
 // Each test runs its own copy of the program folder, named after the test:
 // the single-instance rule goes by the program's Windows path, and every
 // test's workspace is drive D:, so parallel tests do not see each other.
-class ShelfWardenProcessTest : public WorkspaceTest
+class ShelfWardenProcessTest : public SuiteSampleTest
 {
 protected:
+    ShelfWardenProcessTest() : SuiteSampleTest(3) {}
+
     void SetUp() override
     {
-        WorkspaceTest::SetUp();
-        SuiteSample sample;
-        sample.root = hostPath(QStringLiteral("suite"));
-        sample.shelves = 3;
-        sample.shared = true;
-        QString error;
-        ASSERT_TRUE(sample.write(&error)) << error.toStdString();
+        SuiteSampleTest::SetUp();
         m_programFolder = QStringLiteral("prog-")
             + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
         copyProgramFolder(m_programFolder, {QStringLiteral("ShelfWarden")});
@@ -36,7 +32,7 @@ protected:
             }
             delete process;
         }
-        WorkspaceTest::TearDown();
+        SuiteSampleTest::TearDown();
     }
 
     // Starts the program with a log of its message boxes (and a script).

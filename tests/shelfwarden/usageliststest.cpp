@@ -2,23 +2,14 @@
 #include "suitesample.h"
 #include "usagelists.h"
 
-#include "workspacetest.h"
+#include "suitesampletest.h"
 
 // The two views on the NetProf.dat that the sample generator writes for a
 // shared bookshelf.
-class UsageListsTest : public WorkspaceTest
+class UsageListsTest : public SuiteSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        WorkspaceTest::SetUp();
-        SuiteSample sample;
-        sample.root = hostPath(QStringLiteral("suite"));
-        sample.shelves = 1;
-        sample.shared = true;
-        QString error;
-        ASSERT_TRUE(sample.write(&error)) << error.toStdString();
-    }
+    UsageListsTest() : SuiteSampleTest(1) {}
 
     QString profile() const { return winPath(QStringLiteral("suite\\shelves\\shelf01\\NetProf.dat")); }
     const QString m_ownGroup = netprof::groupSection(SuiteSample::InstallationId);
