@@ -56,6 +56,10 @@ int CDialog3::onWizardNext()
     }
     if (!failure.isEmpty())
         showMessage(this, failure);
+    // Without KOUJIMASTER.MDB the import is interrupted, as the message
+    // says; the other failures leave a tree the host can still take.
+    if (failure == KoujiMaster::TemplateCopyFailed)
+        return ui::WizardSheet::Stay;
     return 0;
 }
 

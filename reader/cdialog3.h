@@ -33,7 +33,8 @@ public:
     // clear); the name choice is only offered when the delivery's standard
     // has Japanese file names.
     bool onSetActive() override;
-    // Builds the classification master, then moves on whatever came of it.
+    // Builds the classification master, then moves on unless the template
+    // could not be copied.
     int onWizardNext() override;
 
     // Adds a row for each photo of G_PHOTO.mdb to the list, in ascending

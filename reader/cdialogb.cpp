@@ -55,9 +55,12 @@ bool CDialogB::onSetActive()
         m_settings.m_nTreeError = 0;
         tree()->BuildFolderTree(m_settings);
     }
-    m_settings.m_bTreeBuilt = true;
+    // A build that stopped keeps the wizard on the version page, whichever
+    // way it came: the pages after this one must follow a tree that was
+    // built whole, and the next visit builds it again.
     if (m_settings.m_nTreeError == 1)
-        return false;
+        return declineActivationFor(ids::standardversion::Template);
+    m_settings.m_bTreeBuilt = true;
     return ui::PropertyPage::onSetActive();
 }
 

@@ -25,8 +25,9 @@ public:
     explicit CDialogB(ImportSettings &settings, QWidget *parent = nullptr);
     ~CDialogB() override;
 
-    // Builds the tree unless it is built already; declines the activation
-    // when a folder name stopped the build.
+    // Builds the tree unless it is built already. When the build stopped
+    // (a folder name too long, no template to copy) the page declines and
+    // the version page shows instead.
     bool onSetActive() override;
     // Plans the albums: on to the import mode page when they hold photos,
     // else the page stays.

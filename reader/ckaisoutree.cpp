@@ -19,6 +19,10 @@ namespace {
 
 constexpr QStringView FolderNameTooLong =
     u"指定されたフォルダ名の長さが１２８バイトを超えました。処理を中止しました。";
+constexpr QStringView PhotosUnreadable =
+    u"読み込めない写真が%1件あります。これらの写真は取り込まれません。\n"
+    u"パスが259文字を超えているか、ファイル名またはフォルダ名の文字を読み取れません。\n"
+    u"最初の写真: %2";
 
 // "Item data" is the node id; the rest is the tree's own bookkeeping.
 constexpr int NodeIdRole = Qt::UserRole;
@@ -51,14 +55,19 @@ void CKaisouTree::BuildFolderTree(ImportSettings &settings)
     loadTickImages();
     m_root = {settings.m_strDataPath, RootDisplayName(settings.m_strDataPath), settings.m_nStd2012 != 0};
     if (!KoujiMaster::copyTemplate(settings.m_strProgramDir)) {
+        // The import stops here, as the message says: no tree, and the
+        // page refuses to be shown.
         showMessage(this, KoujiMaster::TemplateCopyFailed.toString());
+        settings.m_nTreeError = 1;
         return;
     }
     m_counter = PhotoFileCounter();
     m_nItemCounter = 1;
     try {
         m_master.open();
-        if (!AddFolderLevel(nullptr, m_root.dataPath))
+        if (AddFolderLevel(nullptr, m_root.dataPath))
+            reportUnreadablePhotos();
+        else
             settings.m_nTreeError = 1;
     } catch (const JETDAO::CDaoException &exception) {
         exception.ReportError();
@@ -141,6 +150,13 @@ void CKaisouTree::writeNode(const QTreeWidgetItem *item)
     if (m_bWriteNodes && m_master.AddChildNode(nodeId(item->parent()), folderName(item)) == 0)
         m_bWriteNodes = false;
     ++m_nItemCounter;
+}
+
+void CKaisouTree::reportUnreadablePhotos()
+{
+    const PhotoFileCounter::Unreadable &unreadable = m_counter.unreadable();
+    if (unreadable.count > 0)
+        showMessage(this, PhotosUnreadable.arg(QString::number(unreadable.count), unreadable.firstPath));
 }
 
 bool CKaisouTree::refuseLongName(const QString &name)

@@ -53,7 +53,10 @@ public:
     // order the platform lists them, and writes them into KOUJIMASTER.MDB
     // (copied from the template in settings.m_strProgramDir). A folder
     // name longer than MaxFolderNameLength stops the build with a message
-    // and sets settings.m_nTreeError to 1; the items made so far stay.
+    // and sets settings.m_nTreeError to 1; the items made so far stay. A
+    // template that cannot be copied stops it in the same way, before any
+    // item. Photos the host could not read are named in a message after
+    // the build (PhotoFileCounter::Unreadable).
     void BuildFolderTree(ImportSettings &settings);
 
     // The root folder the tree was last built for.
@@ -92,6 +95,7 @@ private:
     QTreeWidgetItem *addFolderItem(QTreeWidgetItem *parent, const QString &name, int photoCount,
                                    int listedDepth);
     void writeNode(const QTreeWidgetItem *item);
+    void reportUnreadablePhotos();
     bool refuseLongName(const QString &name);
     void setTickImage(QTreeWidgetItem *item, int image, bool ticked);
     void loadTickImages();

@@ -2,6 +2,8 @@
 
 #include "folderpaths.h"
 #include "platform/findfile.h"
+#include "platform/pathresolver.h"
+#include "platform/winpath.h"
 
 namespace reader {
 
@@ -31,6 +33,11 @@ PhotoFileCounter::Folder PhotoFileCounter::folder(const QString &path)
     Folder listed;
     QString pattern = path;
     AppendPathPart(pattern, AllEntries.toString());
+    // A folder too deep for the host application is still listed, in the
+    // long form, to count what it cannot read there.
+    const bool readable = pattern.size() < win::MaxPath;
+    if (!readable)
+        pattern.prepend(win::ExtendedPathPrefix);
     win::FileFinder finder;
     for (bool found = finder.findFirst(pattern); found; found = finder.findNext()) {
         const win::FindData &entry = finder.current();
@@ -38,7 +45,19 @@ PhotoFileCounter::Folder PhotoFileCounter::folder(const QString &path)
             if (!isDotEntry(entry.name))
                 listed.subfolders.append(entry.name);
         } else if (IsPhotoFileName(entry.name)) {
-            ++listed.photos;
+            QString photo = path;
+            AppendPathPart(photo, entry.name);
+            if (readable && photo.size() < win::MaxPath)
+                ++listed.photos;
+            else
+                noteUnreadable(photo);
+        }
+    }
+    for (const win::FindData &entry : finder.unmappableEntries()) {
+        if (entry.directory || IsPhotoFileName(entry.name)) {
+            QString unnamed = path;
+            AppendPathPart(unnamed, entry.name);
+            noteUnreadable(unnamed);
         }
     }
     for (const QString &name : std::as_const(listed.subfolders)) {
@@ -49,6 +68,12 @@ PhotoFileCounter::Folder PhotoFileCounter::folder(const QString &path)
     }
     m_folders.insert(path, listed);
     return listed;
+}
+
+void PhotoFileCounter::noteUnreadable(const QString &path)
+{
+    if (m_unreadable.count++ == 0)
+        m_unreadable.firstPath = path;
 }
 
 } // namespace reader

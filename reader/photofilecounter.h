@@ -15,9 +15,22 @@ namespace reader {
 // folders, a counter lists each folder once and remembers what it found.
 // So one counter serves one tree build or one planning: a fresh counter
 // sees the folders as they are now.
+//
+// Photos that the host application could not read are not counted but
+// kept apart: those under a path of MaxPath characters or more (counted
+// through the long form of their folder's path), and entries whose names
+// no Windows name stands for (a folder of such a name counts as one, since
+// what it holds cannot be listed).
 class PhotoFileCounter
 {
 public:
+    struct Unreadable
+    {
+        int count = 0;
+        // The first one met, in the order the folders are listed.
+        QString firstPath;
+    };
+
     struct Folder
     {
         // Names of the subfolders, in the order the platform lists them.
@@ -39,8 +52,14 @@ public:
     // What the folder holds, listed on first use.
     Folder folder(const QString &path);
 
+    // What could not be read in the folders listed so far.
+    const Unreadable &unreadable() const { return m_unreadable; }
+
 private:
+    void noteUnreadable(const QString &path);
+
     QHash<QString, Folder> m_folders;
+    Unreadable m_unreadable;
     int m_nSubfolderPhotos = 0;
 };
 

@@ -8,16 +8,16 @@
 
 namespace {
 
-void compactSection(const QString &file, const QString &section,
+bool compactSection(const QString &file, const QString &section,
                     const SectionCompaction::Matcher &isTarget)
 {
     const SectionCompaction compaction(file, section);
-    compaction.compact(compaction.read(), isTarget);
+    return compaction.compact(compaction.read(), isTarget);
 }
 
 } // namespace
 
-void RemoveComputer(const QString &profilePath, const QString &displayedName,
+bool RemoveComputer(const QString &profilePath, const QString &displayedName,
                     bool fromSharingList)
 {
     const QString encoded = EncodeName(displayedName);
@@ -29,15 +29,21 @@ void RemoveComputer(const QString &profilePath, const QString &displayedName,
     };
 
     if (fromSharingList) {
-        compactSection(profilePath, netprof::UserSection, isEncodedOrPlain);
-        for (const QString &group : netprof::groupSections(profilePath))
-            compactSection(profilePath, group, isEncoded);
+        if (!compactSection(profilePath, netprof::UserSection, isEncodedOrPlain))
+            return false;
+        for (const QString &group : netprof::groupSections(profilePath)) {
+            if (!compactSection(profilePath, group, isEncoded))
+                return false;
+        }
     }
 
     for (const QLatin1String section : netprof::UsageSections) {
-        compactSection(profilePath, section, isEncodedOrPlain);
+        if (!compactSection(profilePath, section, isEncodedOrPlain))
+            return false;
         // USED stays even when empty; the others go once nothing is left.
-        if (section != netprof::UsedSection && !netprof::sectionHasValues(profilePath, section))
-            win::deletePrivateProfileSection(section, profilePath);
+        if (section != netprof::UsedSection && !netprof::sectionHasValues(profilePath, section)
+            && !win::deletePrivateProfileSection(section, profilePath))
+            return false;
     }
+    return true;
 }

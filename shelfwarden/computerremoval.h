@@ -8,7 +8,8 @@
 // without regard to case; in USER and the usage sections a plain name equal
 // to the displayed name matches too, since computers registered without a
 // group are listed there by their plain names. VERSION and SERIALNO are
-// never changed. Write failures (a read-only share) are not reported: the
-// views read afterwards show what is left.
-void RemoveComputer(const QString &profilePath, const QString &displayedName,
+// never changed. False when the profile refused a write (a read-only file
+// or share): the removal stops there, and the views read afterwards show
+// what is left.
+bool RemoveComputer(const QString &profilePath, const QString &displayedName,
                     bool fromSharingList);

@@ -26,6 +26,9 @@ const QString ErrorCaption = QStringLiteral("エラー");
 const QString NothingSelectedText = QStringLiteral("クリアする対象が選択されていません。");
 const QString RemovalCaption = QStringLiteral("共有本棚の利用情報の初期化");
 const QString RemovalDoneText = QStringLiteral("利用情報の初期化を完了しました");
+const QString RemovalFailedText = QStringLiteral(
+    "利用情報の初期化に失敗しました。NetProf.datに書き込めません。\n"
+    "次のコンピュータは一覧に残っています。\n%1");
 const QString BrowseTitle = QStringLiteral("共有する本棚のデータフォルダを選択してください");
 const QString NotSharedText = QStringLiteral("指定されたフォルダは、共有本棚ではありません。");
 const QString NewerText =
@@ -187,12 +190,20 @@ void NetProfResetDlg::onChange()
 
     const QString folder = m_bShelfMode ? m_app.dataDirs().value(m_app.activeShelf()) : m_strFolder;
     const QString profile = shelfpaths::join(folder, netprof::FileName);
+    bool removed = false;
     {
         const ui::WaitCursor wait;
-        RemoveComputer(profile, computer, fromSharingList);
+        removed = RemoveComputer(profile, computer, fromSharingList);
     }
-    ui::messageBox(this, RemovalDoneText, RemovalCaption, ui::Buttons::Ok);
+    if (removed) {
+        ui::messageBox(this, RemovalDoneText, RemovalCaption, ui::Buttons::Ok);
+        ReadUsageLists(profile);
+        return;
+    }
+    // The lists show what the profile still holds before the user is told.
     ReadUsageLists(profile);
+    ui::messageBox(this, RemovalFailedText.arg(computer), RemovalCaption, ui::Buttons::Ok,
+                   ui::Icon::Warning);
 }
 
 QString NetProfResetDlg::removalQuestion(QString *computer, bool *fromSharingList) const
@@ -225,8 +236,17 @@ void NetProfResetDlg::selectShelf(int position)
         m_ui->changeButton->setEnabled(false);
         return;
     }
+    const QString profile = shelfpaths::join(m_app.dataDirs().at(position), netprof::FileName);
+    if (ProfileIsNewer(profile)) {
+        // Refused as in folder mode: this tool does not know the form of a
+        // newer profile and must not rewrite it.
+        clearLists();
+        m_ui->changeButton->setEnabled(false);
+        ui::messageBox(this, NewerText, QString(), ui::Buttons::Ok, ui::Icon::Warning);
+        return;
+    }
     m_ui->changeButton->setEnabled(true);
-    ReadUsageLists(shelfpaths::join(m_app.dataDirs().at(position), netprof::FileName));
+    ReadUsageLists(profile);
 }
 
 void NetProfResetDlg::ReadUsageLists(const QString &profilePath)

@@ -3,11 +3,15 @@
 #include "netprofile.h"
 
 #include "platform/profile.h"
+#include "platform/winerror.h"
 
 namespace {
-// Large enough for any value a profile line holds.
-constexpr int WholeValueBufferSize = 4096;
-}
+
+// Another computer may change the section between the reading and the
+// writing; the compaction is worked out afresh this often before it gives up.
+constexpr int MaxAttempts = 3;
+
+} // namespace
 
 SectionCompaction::SectionCompaction(const QString &file, const QString &section)
     : m_file(file)
@@ -20,7 +24,21 @@ QStringList SectionCompaction::read() const
     return netprof::readSection(m_file, m_section);
 }
 
-void SectionCompaction::compact(const QStringList &snapshot, const Matcher &isTarget) const
+bool SectionCompaction::compact(const QStringList &snapshot, const Matcher &isTarget) const
+{
+    for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
+        win::ProfileSectionEdit edit(m_section, m_file);
+        apply(edit, snapshot, isTarget);
+        if (edit.commit())
+            return true;
+        if (win::lastError() != win::error::SharingViolation)
+            return false;
+    }
+    return false;
+}
+
+void SectionCompaction::apply(win::ProfileSectionEdit &edit, const QStringList &snapshot,
+                              const Matcher &isTarget)
 {
     int write = 0;
     for (int key = 0; key < snapshot.size(); ++key) {
@@ -28,35 +46,22 @@ void SectionCompaction::compact(const QStringList &snapshot, const Matcher &isTa
         if (value.isEmpty())
             continue;
         if (isTarget(value)) {
-            deleteIfUnchanged(key, value);
+            if (stillHolds(edit, key, value))
+                edit.deleteKey(QString::number(key));
             continue;
         }
-        if (key == write || moveIfFree(key, write, value))
+        if (key == write) {
             ++write;
-        else
+        } else if (stillHolds(edit, key, value) && stillHolds(edit, write, QString())) {
+            edit.moveValue(QString::number(key), QString::number(write));
+            ++write;
+        } else {
             write = key + 1;  // it stays where it is; later gaps close after it
+        }
     }
 }
 
-bool SectionCompaction::stillHolds(int key, const QString &value) const
+bool SectionCompaction::stillHolds(const win::ProfileSectionEdit &edit, int key, const QString &value)
 {
-    return netprof::readValue(m_file, m_section, key) == value;
-}
-
-void SectionCompaction::deleteIfUnchanged(int key, const QString &value) const
-{
-    if (stillHolds(key, value))
-        win::deletePrivateProfileKey(m_section, QString::number(key), m_file);
-}
-
-bool SectionCompaction::moveIfFree(int from, int to, const QString &value) const
-{
-    if (!stillHolds(from, value) || !stillHolds(to, QString()))
-        return false;
-    const QString whole = win::getPrivateProfileString(m_section, QString::number(from), QString(),
-                                                       WholeValueBufferSize, m_file);
-    if (!win::writePrivateProfileString(m_section, QString::number(to), whole, m_file))
-        return false;
-    deleteIfUnchanged(from, value);
-    return true;
+    return edit.value(QString::number(key), netprof::ValueBufferSize) == value;
 }

@@ -5,18 +5,23 @@
 
 #include <functional>
 
+namespace win {
+class ProfileSectionEdit;
+}
+
 // Removes the matching values from one section of NetProf.dat and closes
 // the gaps, keeping the other values in their order under keys "0", "1", ...
 //
 // Other computers change the same file without a lock. The compaction works
 // from a snapshot of the section and touches a key only while it still holds
 // what the snapshot says: a value is deleted or moved away only if it is
-// still there, and moved only into a key that is still empty; a value is
-// written to its new key before it is deleted from the old one. So an entry
-// written by another computer in the meantime is never overwritten or
-// deleted; at worst a gap stays open. Values are matched as the section
-// reading sees them (60 characters) but moved whole, so a longer value is
-// never cut by the move.
+// still there, and moved only into a key that is still empty. So an entry
+// written by another computer is never overwritten or deleted; at worst a
+// gap stays open. The changes go into the file in one write, and only if
+// nobody changed the section since it was read (else they are worked out
+// again). Values are matched as the section reading sees them (60
+// characters) but moved whole and byte for byte, so a longer value or one
+// with bytes that form no CP932 character arrives as it was.
 class SectionCompaction
 {
 public:
@@ -26,12 +31,13 @@ public:
 
     // The snapshot to work from (netprof::readSection).
     QStringList read() const;
-    void compact(const QStringList &snapshot, const Matcher &isTarget) const;
+    // False when the profile refused the write (a read-only file or share)
+    // or kept changing under it.
+    bool compact(const QStringList &snapshot, const Matcher &isTarget) const;
 
 private:
-    bool stillHolds(int key, const QString &value) const;
-    void deleteIfUnchanged(int key, const QString &value) const;
-    bool moveIfFree(int from, int to, const QString &value) const;
+    static void apply(win::ProfileSectionEdit &edit, const QStringList &snapshot, const Matcher &isTarget);
+    static bool stillHolds(const win::ProfileSectionEdit &edit, int key, const QString &value);
 
     QString m_file;
     QString m_section;

@@ -26,12 +26,15 @@ SharedShelf CheckSharedShelf(const QString &folder)
     const QString profile = shelfpaths::join(folder, netprof::FileName);
     if (!shelfpaths::fileExists(profile))
         return SharedShelf::NotShared;
+    return ProfileIsNewer(profile) ? SharedShelf::Newer : SharedShelf::Changeable;
+}
+
+bool ProfileIsNewer(const QString &profilePath)
+{
     const QString version =
         win::getPrivateProfileString(netprof::VersionSection, netprof::VersionKey,
-                                     QStringLiteral("0"), netprof::VersionBufferSize, profile);
-    if (leadingInteger(version) > toolVersion())
-        return SharedShelf::Newer;
-    return SharedShelf::Changeable;
+                                     QStringLiteral("0"), netprof::VersionBufferSize, profilePath);
+    return leadingInteger(version) > toolVersion();
 }
 
 int toolVersion()

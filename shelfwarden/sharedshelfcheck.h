@@ -13,5 +13,10 @@ enum class SharedShelf {
 // not above the tool's (the major product version).
 SharedShelf CheckSharedShelf(const QString &folder);
 
+// Whether a NetProf.dat comes from a newer version of the suite than this
+// tool (its Version is above the tool's). The tool does not know the form
+// of such a profile and never changes it, however the bookshelf was chosen.
+bool ProfileIsNewer(const QString &profilePath);
+
 // The major part of the program's product version.
 int toolVersion();

@@ -82,6 +82,11 @@ QByteArray convert(iconv_t descriptor, const char *input, size_t inputLeft, Fall
     return output;
 }
 
+QString utf16Text(const QByteArray &utf16)
+{
+    return QString(reinterpret_cast<const QChar *>(utf16.constData()), utf16.size() / 2);
+}
+
 } // namespace
 
 bool isAnsiLeadByte(uchar byte)
@@ -107,7 +112,7 @@ QByteArray toAnsi(const QString &text)
 
 QString fromAnsi(const QByteArray &bytes)
 {
-    const QByteArray utf16 = convert(
+    return utf16Text(convert(
         Converters::local().fromAnsi(), bytes.constData(), size_t(bytes.size()),
         [](const uchar *in, size_t left, char **out) {
             const char16_t stand = UndefinedCharacter;
@@ -116,8 +121,20 @@ QString fromAnsi(const QByteArray &bytes)
             // A lead byte with a proper trail byte is one undefined
             // character; any other byte stands alone.
             return left >= 2 && isAnsiLeadByte(in[0]) && isAnsiTrailByte(in[1]) ? size_t(2) : size_t(1);
-        });
-    return QString(reinterpret_cast<const QChar *>(utf16.constData()), utf16.size() / 2);
+        }));
+}
+
+std::optional<QString> fromAnsiStrict(const QByteArray &bytes)
+{
+    bool defined = true;
+    const QByteArray utf16 = convert(Converters::local().fromAnsi(), bytes.constData(),
+                                     size_t(bytes.size()), [&defined](const uchar *, size_t left, char **) {
+                                         defined = false;
+                                         return left;
+                                     });
+    if (!defined)
+        return std::nullopt;
+    return utf16Text(utf16);
 }
 
 } // namespace win

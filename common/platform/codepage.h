@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // The ANSI code page of a Japanese Windows: CP932 (Windows-31J).
 namespace win {
 
@@ -15,6 +17,9 @@ QByteArray toAnsi(const QString &text);
 // without a trail byte, or a byte CP932 does not use, gives one on its own
 // and the next byte is read afresh.
 QString fromAnsi(const QByteArray &bytes);
+// MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS): nothing when any byte
+// sequence forms no CP932 character.
+std::optional<QString> fromAnsiStrict(const QByteArray &bytes);
 
 // Whether a byte starts a two-byte CP932 character, and whether a byte may
 // be its second: ASCII signs such as '=' or CR are never part of one, but

@@ -2,6 +2,7 @@
 
 #include "hostentry.h"
 #include "hosterror.h"
+#include "hostnames.h"
 #include "pathresolver.h"
 #include "winpath.h"
 
@@ -77,13 +78,13 @@ bool copyContents(int from, int to)
 // attributes and last write time, and so does this.
 bool copyThroughTemporary(const QString &sourceHost, const QString &targetHost, bool failIfExists)
 {
-    const int source = ::open(QFile::encodeName(sourceHost).constData(), O_RDONLY | O_CLOEXEC);
+    const int source = openHostFile(sourceHost, O_RDONLY);
     if (source < 0)
         return failFromErrno(errno);
     struct stat info;
     ::fstat(source, &info);
 
-    QByteArray temporary = QFile::encodeName(targetHost) + ".copy-XXXXXX";
+    QByteArray temporary = hostPathBytes(targetHost) + ".copy-XXXXXX";
     const int target = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (target < 0) {
         const int reason = errno;
@@ -98,7 +99,7 @@ bool copyThroughTemporary(const QString &sourceHost, const QString &targetHost, 
     ok = ::close(target) == 0 && ok;
     ::close(source);
     if (ok) {
-        const QByteArray finalName = QFile::encodeName(targetHost);
+        const QByteArray finalName = hostPathBytes(targetHost);
         ok = failIfExists ? ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD,
                                         finalName.constData(), RENAME_NOREPLACE) == 0
                           : ::rename(temporary.constData(), finalName.constData()) == 0;
@@ -120,12 +121,33 @@ bool isWindowsForm(const QString &path)
 
 } // namespace
 
+std::unique_ptr<QFile> openFileForReading(const QString &path)
+{
+    HostEntry entry;
+    const QString host = existingHostPath(path, &entry);
+    if (host.isEmpty())
+        return nullptr;
+    const int fd = openHostFile(host, O_RDONLY);
+    if (fd < 0) {
+        const int reason = errno;
+        setLastError(reason == ENOENT ? missingEntryError(host) : errorFromErrno(reason));
+        return nullptr;
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        setLastError(error::GenFailure);
+        return nullptr;
+    }
+    return file;
+}
+
 bool createDirectory(const QString &path)
 {
     const QString host = hostPathOrFail(path);
     if (host.isEmpty())
         return false;
-    if (::mkdir(QFile::encodeName(host).constData(), 0777) == 0)
+    if (::mkdir(hostPathBytes(host).constData(), 0777) == 0)
         return true;
     const int reason = errno;
     return fail(reason == ENOENT || reason == ENOTDIR ? error::PathNotFound : errorFromErrno(reason));
@@ -162,7 +184,7 @@ bool moveFileReplace(const QString &source, const QString &target)
     const HostEntry to = HostEntry::of(targetHost);
     if (to.exists && (to.directory || to.readOnly))
         return fail(error::AccessDenied);
-    if (::rename(QFile::encodeName(sourceHost).constData(), QFile::encodeName(targetHost).constData()) == 0)
+    if (::rename(hostPathBytes(sourceHost).constData(), hostPathBytes(targetHost).constData()) == 0)
         return true;
     const int reason = errno;
     return fail(reason == ENOENT || reason == ENOTDIR ? error::PathNotFound : errorFromErrno(reason));
@@ -176,7 +198,7 @@ bool deleteFile(const QString &path)
         return false;
     if (entry.directory || entry.readOnly)
         return fail(error::AccessDenied);
-    if (::unlink(QFile::encodeName(host).constData()) != 0)
+    if (::unlink(hostPathBytes(host).constData()) != 0)
         return failFromErrno(errno);
     return true;
 }
@@ -187,7 +209,7 @@ bool setFileAttributesNormal(const QString &path)
     const QString host = existingHostPath(path, &entry);
     if (host.isEmpty())
         return false;
-    const QByteArray hostName = QFile::encodeName(host);
+    const QByteArray hostName = hostPathBytes(host);
     struct stat info;
     if (::stat(hostName.constData(), &info) != 0)
         return failFromErrno(errno);

@@ -2,16 +2,16 @@
 
 #include "drivetable.h"
 #include "hosterror.h"
+#include "hostnames.h"
 #include "ntfsnames.h"
 #include "pathresolver.h"
 #include "wildcardpattern.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace win {
@@ -21,20 +21,23 @@ namespace {
 bool isHostFolder(const QString &hostPath)
 {
     struct stat info;
-    return ::stat(QFile::encodeName(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::stat(hostPathBytes(hostPath).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-FindData entryFromStat(const QString &name, int folderFd, const char *rawName)
+// What a Windows volume holds: files and folders. A symbolic link, whatever
+// it points to, a named pipe, a socket or a device is no entry of it: Windows'
+// own tools pass over junctions so that no walk leaves its tree or runs in
+// circles, and a pipe would block whoever opened it. Nothing for those.
+std::optional<FindData> entryFromStat(const QString &name, int folderFd, const char *rawName)
 {
+    struct stat info;
+    if (::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) != 0
+        || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)))
+        return std::nullopt;
     FindData data;
     data.name = name;
-    struct stat info;
-    // A link is listed as what it points to; a dangling one as a file.
-    if (::fstatat(folderFd, rawName, &info, 0) == 0
-        || ::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) == 0) {
-        data.directory = S_ISDIR(info.st_mode);
-        data.size = data.directory ? 0 : qint64(info.st_size);
-    }
+    data.directory = S_ISDIR(info.st_mode);
+    data.size = data.directory ? 0 : qint64(info.st_size);
     return data;
 }
 
@@ -97,17 +100,22 @@ bool FileFinder::findNamed(const QString &folder, const QString &name)
         if (found.isNull())
             return fail(errno == EACCES ? error::AccessDenied : error::FileNotFound);
     }
-    const int folderFd = ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const int folderFd = ::open(hostPathBytes(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0)
         return failFromErrno(errno);
-    m_entries.append(entryFromStat(found, folderFd, QFile::encodeName(found).constData()));
+    const QString shown = windowsName(found);
+    const std::optional<FindData> entry =
+        shown.isNull() ? std::nullopt : entryFromStat(shown, folderFd, hostPathBytes(found).constData());
     ::close(folderFd);
+    if (!entry)
+        return fail(error::FileNotFound);
+    m_entries.append(*entry);
     return true;
 }
 
 bool FileFinder::listMatches(const QString &folder, const QString &pattern, bool driveRoot)
 {
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR *dir = ::opendir(hostPathBytes(folder).constData());
     if (!dir) {
         const int reason = errno;
         return fail(reason == ENOENT || reason == ENOTDIR ? error::PathNotFound
@@ -116,12 +124,24 @@ bool FileFinder::listMatches(const QString &folder, const QString &pattern, bool
     const WildcardPattern wildcard(pattern);
     std::vector<Listed> listed;
     while (const dirent *entry = ::readdir(dir)) {
-        const QString name = QFile::decodeName(entry->d_name);
-        if (name == QLatin1String(".") || name == QLatin1String("..") || !wildcard.matches(name))
+        const QString hostName = hostPathFromBytes(QByteArray(entry->d_name));
+        if (hostName == QLatin1String(".") || hostName == QLatin1String(".."))
             continue;
-        listed.push_back({ntfsUpper(name), entryFromStat(name, ::dirfd(dir), entry->d_name)});
+        const QString name = windowsName(hostName);
+        const QString matched = name.isNull() ? displayName(hostName) : name;
+        if (!wildcard.matches(matched))
+            continue;
+        std::optional<FindData> data = entryFromStat(matched, ::dirfd(dir), entry->d_name);
+        if (!data)
+            continue;
+        if (name.isNull())
+            m_unmappable.append(std::move(*data));
+        else
+            listed.push_back({ntfsUpper(name), std::move(*data)});
     }
     ::closedir(dir);
+    std::sort(m_unmappable.begin(), m_unmappable.end(),
+              [](const FindData &a, const FindData &b) { return ntfsLess(a.name, b.name); });
 
     // NTFS lists a folder in the order of its upper-cased names; "." and
     // ".." come first, and a drive root has neither.
@@ -140,6 +160,11 @@ bool FileFinder::listMatches(const QString &folder, const QString &pattern, bool
     return m_entries.isEmpty() ? fail(error::FileNotFound) : true;
 }
 
+const QList<FindData> &FileFinder::unmappableEntries() const
+{
+    return m_unmappable;
+}
+
 bool FileFinder::findNext()
 {
     if (m_position < 0 || m_position + 1 >= m_entries.size())
@@ -152,6 +177,7 @@ bool FileFinder::findNext()
 void FileFinder::close()
 {
     m_entries.clear();
+    m_unmappable.clear();
     m_position = -1;
     m_current = FindData();
 }

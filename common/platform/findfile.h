@@ -15,6 +15,15 @@
 // Windows does for folders that are not drive roots, then the entries in
 // the order an NTFS volume lists them (names compared upper-cased, code
 // unit by code unit). The whole listing is read by findFirst.
+//
+// Only files and folders are found, as a Windows volume holds nothing
+// else: a symbolic link (to a file or a folder, inside the tree or out of
+// it, dangling or not), a named pipe, a socket or a device is neither
+// listed nor found by its name. So a walk over the listings never leaves
+// the folder it started from, never enters a folder twice and counts only
+// files that are there. Names are the entries' Windows names
+// (hostnames.h); an entry that no Windows name can stand for is not listed
+// either, but kept apart for the caller to report.
 namespace win {
 
 struct FindData
@@ -38,6 +47,10 @@ public:
     // False at the end of the listing (last error NoMoreFiles).
     bool findNext();
     const FindData &current() const { return m_current; }
+    // Files and folders of the last listing that matched the pattern but
+    // have no Windows name (hostnames.h), named with U+FFFD for the bytes
+    // that could not be read, in listing order.
+    const QList<FindData> &unmappableEntries() const;
     void close();
 
 private:
@@ -45,6 +58,7 @@ private:
     bool listMatches(const QString &hostFolder, const QString &pattern, bool driveRoot);
 
     QList<FindData> m_entries;
+    QList<FindData> m_unmappable;
     qsizetype m_position = -1;
     FindData m_current;
 };

@@ -1,6 +1,6 @@
 #include "hosterror.h"
 
-#include <QFile>
+#include "hostnames.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -53,7 +53,7 @@ ErrorCode missingEntryError(const QString &hostPath)
     const qsizetype slash = hostPath.lastIndexOf(QLatin1Char('/'));
     const QString parent = slash <= 0 ? QStringLiteral("/") : hostPath.left(slash);
     struct stat info;
-    const bool folderExists = ::stat(QFile::encodeName(parent).constData(), &info) == 0
+    const bool folderExists = ::stat(hostPathBytes(parent).constData(), &info) == 0
                               && S_ISDIR(info.st_mode);
     return folderExists ? error::FileNotFound : error::PathNotFound;
 }

@@ -1,9 +1,8 @@
 #include "pathresolver.h"
 
+#include "hostnames.h"
 #include "ntfsnames.h"
 #include "winpath.h"
-
-#include <QFile>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -17,6 +16,16 @@ bool isDriveLetter(QChar c)
     return (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
            || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
+
+QString joinComponents(const QString &folder, const QStringList &components, qsizetype count)
+{
+    QString path = folder;
+    for (qsizetype i = 0; i < count; ++i)
+        path = joinHostPath(path, components.at(i));
+    return path;
+}
+
+} // namespace
 
 bool isForbiddenInName(QChar c, bool wildcardsAllowed)
 {
@@ -35,24 +44,16 @@ bool isForbiddenInName(QChar c, bool wildcardsAllowed)
     }
 }
 
-QString joinComponents(const QString &folder, const QStringList &components, qsizetype count)
-{
-    QString path = folder;
-    for (qsizetype i = 0; i < count; ++i)
-        path = joinHostPath(path, components.at(i));
-    return path;
-}
-
-} // namespace
-
 WindowsPathParts splitWindowsPath(const QString &windowsPath, LastComponent last)
 {
     WindowsPathParts parts;
-    if (windowsPath.size() >= MaxPath) {
+    // Win32 takes a name after "\\?\" beyond MAX_PATH.
+    const bool extended = windowsPath.startsWith(ExtendedPathPrefix);
+    QString path = extended ? windowsPath.mid(ExtendedPathPrefix.size()) : windowsPath;
+    if (path.size() >= (extended ? MaxExtendedPath : MaxPath)) {
         parts.error = error::FilenameExcedRange;
         return parts;
     }
-    QString path = windowsPath;
     path.replace(QLatin1Char('/'), QLatin1Char('\\'));
     // Relative paths, "X:name" (relative to a drive's current folder, which
     // this process does not keep), "\name" and UNC names have no place in
@@ -108,22 +109,27 @@ QString joinHostPath(const QString &folder, const QString &name)
 bool hostEntryExists(const QString &hostPath)
 {
     struct stat info;
-    return ::lstat(QFile::encodeName(hostPath).constData(), &info) == 0;
+    return ::lstat(hostPathBytes(hostPath).constData(), &info) == 0;
 }
 
 QString findNameIgnoringCase(const QString &hostFolder, const QString &name)
 {
-    DIR *dir = ::opendir(QFile::encodeName(hostFolder).constData());
+    DIR *dir = ::opendir(hostPathBytes(hostFolder).constData());
     if (!dir)
         return QString();
     QString best;
+    QString bestName;
     while (const dirent *entry = ::readdir(dir)) {
-        const QString candidate = QFile::decodeName(entry->d_name);
-        if (candidate.size() != name.size() || candidate == QLatin1String(".")
-            || candidate == QLatin1String(".."))
+        const QString candidate = hostPathFromBytes(QByteArray(entry->d_name));
+        if (candidate == QLatin1String(".") || candidate == QLatin1String(".."))
             continue;
-        if (ntfsEqual(candidate, name) && (best.isNull() || ntfsLess(candidate, best)))
+        const QString shown = windowsName(candidate);
+        if (shown.size() != name.size() || !ntfsEqual(shown, name))
+            continue;
+        if (best.isNull() || ntfsLess(shown, bestName)) {
             best = candidate;
+            bestName = shown;
+        }
     }
     ::closedir(dir);
     return best;

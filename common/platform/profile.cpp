@@ -2,11 +2,10 @@
 
 #include "hostentry.h"
 #include "hosterror.h"
+#include "profilecache.h"
 #include "profiledocument.h"
+#include "replacingfile.h"
 #include "winpath.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -24,12 +23,7 @@ std::optional<ProfileDocument> readProfile(const QString &file)
         setLastError(code);
         return std::nullopt;
     }
-    QFile input(host);
-    if (HostEntry::of(host).directory || !input.open(QIODevice::ReadOnly)) {
-        setLastError(missingEntryError(host));
-        return std::nullopt;
-    }
-    return ProfileDocument::fromBytes(input.readAll());
+    return ProfileCache::instance().read(host);
 }
 
 std::optional<QString> readValue(const QString &section, const QString &key, const QString &file)
@@ -102,7 +96,8 @@ enum class Missing { Create, Keep };
 
 // Reads the file, applies the edit and, when anything changed, writes the
 // result to a temporary file that replaces the profile in one rename: a
-// crash or a full disk leaves the old profile, never half of a new one.
+// crash or a full disk leaves the old profile, never half of a new one. The
+// written file is known to the cache as it is, without reading it back.
 template <typename Edit>
 bool editProfile(const QString &file, ProfileEncoding newFileEncoding, Missing missing, Edit edit)
 {
@@ -116,10 +111,9 @@ bool editProfile(const QString &file, ProfileEncoding newFileEncoding, Missing m
 
     std::optional<ProfileDocument> document;
     if (entry.exists) {
-        QFile input(host);
-        if (!input.open(QIODevice::ReadOnly))
+        document = ProfileCache::instance().read(host);
+        if (!document)
             return fail(error::AccessDenied);
-        document = ProfileDocument::fromBytes(input.readAll());
     } else if (missing == Missing::Keep) {
         return true;
     } else {
@@ -129,15 +123,13 @@ bool editProfile(const QString &file, ProfileEncoding newFileEncoding, Missing m
     if (entry.exists && edited == document->bytes())
         return true;
 
-    QSaveFile output(host);
-    if (!output.open(QIODevice::WriteOnly)) {
-        const QString folder = host.section(QLatin1Char('/'), 0, -2);
-        return fail(HostEntry::of(folder.isEmpty() ? QStringLiteral("/") : folder).directory
-                        ? error::AccessDenied
-                        : error::PathNotFound);
-    }
-    if (output.write(edited) != edited.size() || !output.commit())
+    ReplacingFile output;
+    if (!output.open(host))
+        return false;
+    std::optional<FileStamp> written;
+    if (output.file().write(edited) != edited.size() || !output.commit(&written))
         return fail(error::WriteFault);
+    ProfileCache::instance().remember(host, written, ProfileDocument::fromBytes(edited));
     return true;
 }
 
@@ -243,6 +235,78 @@ bool deletePrivateProfileSection(const QString &section, const QString &file)
     return editProfile(file, ProfileEncoding::Ansi, Missing::Keep, [&](const ProfileDocument &document) {
         return document.withoutSection(section);
     });
+}
+
+struct ProfileSectionEdit::Private
+{
+    QString section;
+    QString file;
+    ProfileEncoding encoding = ProfileEncoding::Ansi;
+    // The section's bytes as read, and with the changes.
+    QByteArray read;
+    std::optional<ProfileDocument> lines;
+
+    void change(const QByteArray &bytes) { lines = ProfileDocument::fromSectionBytes(bytes, encoding); }
+};
+
+ProfileSectionEdit::ProfileSectionEdit(const QString &section, const QString &file)
+    : d(std::make_unique<Private>())
+{
+    d->section = section;
+    d->file = file;
+    const std::optional<ProfileDocument> document = readProfile(file);
+    if (!document)
+        return;
+    const std::optional<ProfileDocument::Span> span = document->sectionSpan(section);
+    if (!span)
+        return;
+    d->encoding = document->encoding();
+    d->read = document->bytes().mid(span->start, span->end - span->start);
+    d->change(d->read);
+}
+
+ProfileSectionEdit::~ProfileSectionEdit() = default;
+
+QString ProfileSectionEdit::value(const QString &key, int bufferSize) const
+{
+    const std::optional<QString> value = d->lines ? d->lines->value(d->section, key) : std::nullopt;
+    if (!value || bufferSize <= 0)
+        return QString();
+    QString result = withoutQuotes(*value);
+    result.truncate(bufferSize - 1);
+    return result;
+}
+
+void ProfileSectionEdit::deleteKey(const QString &key)
+{
+    if (d->lines)
+        d->change(d->lines->withoutKey(d->section, key));
+}
+
+void ProfileSectionEdit::moveValue(const QString &fromKey, const QString &toKey)
+{
+    if (d->lines)
+        d->change(d->lines->withMovedValue(d->section, fromKey, toKey));
+}
+
+bool ProfileSectionEdit::commit()
+{
+    if (!d->lines || d->lines->bytes() == d->read)
+        return true;
+    // A file gone meanwhile has changed as well.
+    bool changedMeanwhile = true;
+    const bool written = editProfile(d->file, d->encoding, Missing::Keep, [&](const ProfileDocument &document) {
+        changedMeanwhile = false;
+        const std::optional<ProfileDocument::Span> span = document.sectionSpan(d->section);
+        if (!span || document.bytes().mid(span->start, span->end - span->start) != d->read) {
+            changedMeanwhile = true;
+            return document.bytes();
+        }
+        return document.withSpanReplaced(*span, d->lines->bytes());
+    });
+    if (!written)
+        return false;
+    return changedMeanwhile ? fail(error::SharingViolation) : true;
 }
 
 } // namespace win

@@ -3,12 +3,16 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 // Private profile files (GetPrivateProfile*W / WritePrivateProfile*W) with
 // Windows' rules. A file that starts with the UTF-16LE byte-order mark is
 // read as UTF-16LE, any other as the ANSI code page (CP932). Writes change
 // only the lines concerned, keep every other byte and the file's encoding,
 // and replace the file atomically (temporary file, then rename), so a crash
-// never leaves half a profile behind.
+// never leaves half a profile behind. A parsed file is kept between calls
+// while it stays unchanged (profilecache.h), so reading many keys of a
+// large profile parses it once.
 namespace win {
 
 enum class ProfileEncoding {
@@ -68,5 +72,39 @@ bool deletePrivateProfileKey(const QString &section, const QString &key, const Q
 // WritePrivateProfileStringW with a null key: deletes the whole section,
 // its header and every line up to the next section.
 bool deletePrivateProfileSection(const QString &section, const QString &file);
+
+// One section of a profile, changed key by key in memory and written back
+// in one replace of the file: closing a hundred gaps of a section writes the
+// file once, not two hundred times. Each change gives the bytes its single
+// call would give in the file.
+class ProfileSectionEdit final
+{
+public:
+    // The first section of that name as the file holds it now.
+    ProfileSectionEdit(const QString &section, const QString &file);
+    ~ProfileSectionEdit();
+    Q_DISABLE_COPY_MOVE(ProfileSectionEdit)
+
+    // GetPrivateProfileStringW of one of its keys with an empty default,
+    // the changes so far included.
+    QString value(const QString &key, int bufferSize) const;
+    // As deletePrivateProfileKey.
+    void deleteKey(const QString &key);
+    // The value of fromKey moved to toKey byte for byte and whole, however
+    // long, also where its bytes form no CP932 character: written as
+    // WritePrivateProfileStringW writes a value (in place, or as a new key
+    // after the last key of the section), then fromKey's line deleted.
+    void moveValue(const QString &fromKey, const QString &toKey);
+
+    // Writes the changes; true also when there are none. False with
+    // SharingViolation when another writer changed the section since it
+    // was read (nothing is written: read it again), else with the error of
+    // the write (AccessDenied for a read-only file).
+    bool commit();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
 
 } // namespace win

@@ -3,6 +3,8 @@
 #include "codepage.h"
 #include "ntfsnames.h"
 
+#include <algorithm>
+
 namespace win {
 
 namespace {
@@ -25,6 +27,11 @@ QString trimmedBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
+bool isAscii(const char *data, qsizetype length)
+{
+    return std::all_of(data, data + length, [](char byte) { return uchar(byte) < 0x80; });
+}
+
 } // namespace
 
 ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
@@ -35,6 +42,15 @@ ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
         document.m_encoding = ProfileEncoding::Utf16;
         document.m_headerBytes = Utf16Bom.size();
     }
+    document.parse();
+    return document;
+}
+
+ProfileDocument ProfileDocument::fromSectionBytes(const QByteArray &bytes, ProfileEncoding encoding)
+{
+    ProfileDocument document;
+    document.m_bytes = bytes;
+    document.m_encoding = encoding;
     document.parse();
     return document;
 }
@@ -54,8 +70,11 @@ ProfileDocument ProfileDocument::newFile(ProfileEncoding encoding)
 
 QString ProfileDocument::decode(qsizetype start, qsizetype length) const
 {
-    if (m_encoding == ProfileEncoding::Ansi)
-        return fromAnsi(m_bytes.mid(start, length));
+    if (m_encoding == ProfileEncoding::Ansi) {
+        // Most lines are plain ASCII: no code page conversion for them.
+        const char *data = m_bytes.constData() + start;
+        return isAscii(data, length) ? QString::fromLatin1(data, length) : fromAnsi(m_bytes.mid(start, length));
+    }
     QString text(length / 2, Qt::Uninitialized);
     const uchar *data = reinterpret_cast<const uchar *>(m_bytes.constData()) + start;
     for (qsizetype i = 0; i < text.size(); ++i)
@@ -125,35 +144,44 @@ void ProfileDocument::parse()
         }
         m_lines.append(line);
     }
+    index();
+}
+
+void ProfileDocument::index()
+{
+    qsizetype header = -1;
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        Line &line = m_lines[i];
+        if (line.kind == Kind::Section) {
+            if (header >= 0)
+                m_lines[header].sectionEnd = i;
+            header = i;
+            const QString name = ntfsUpper(line.name);
+            if (!m_sections.contains(name))
+                m_sections.insert(name, i);
+        } else if (line.kind == Kind::Key && header >= 0) {
+            const KeyRef key{header, ntfsUpper(line.name)};
+            if (!m_keys.contains(key))
+                m_keys.insert(key, i);
+        }
+    }
+    if (header >= 0)
+        m_lines[header].sectionEnd = m_lines.size();
 }
 
 qsizetype ProfileDocument::findSection(const QString &section) const
 {
-    const QString name = trimmedBlanks(section);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        if (m_lines.at(i).kind == Kind::Section && ntfsEqual(m_lines.at(i).name, name))
-            return i;
-    }
-    return -1;
+    return m_sections.value(ntfsUpper(trimmedBlanks(section)), -1);
 }
 
 qsizetype ProfileDocument::sectionEnd(qsizetype header) const
 {
-    qsizetype end = header + 1;
-    while (end < m_lines.size() && m_lines.at(end).kind != Kind::Section)
-        ++end;
-    return end;
+    return m_lines.at(header).sectionEnd;
 }
 
 qsizetype ProfileDocument::findKey(qsizetype header, const QString &key) const
 {
-    const QString name = trimmedBlanks(key);
-    const qsizetype end = sectionEnd(header);
-    for (qsizetype i = header + 1; i < end; ++i) {
-        if (m_lines.at(i).kind == Kind::Key && ntfsEqual(m_lines.at(i).name, name))
-            return i;
-    }
-    return -1;
+    return m_keys.value(KeyRef{header, ntfsUpper(trimmedBlanks(key))}, -1);
 }
 
 std::optional<QString> ProfileDocument::value(const QString &section, const QString &key) const
@@ -195,11 +223,46 @@ QByteArray ProfileDocument::spliced(qsizetype start, qsizetype removed, const QB
     return result;
 }
 
+qsizetype ProfileDocument::valueEnd(const Line &line) const
+{
+    const uchar *data = reinterpret_cast<const uchar *>(m_bytes.constData());
+    const qsizetype unit = unitSize();
+    const qsizetype start = valueOffset(line);
+    qsizetype end = line.start + line.contentBytes;
+    // Neither blank is ever the second byte of a CP932 character.
+    while (end - unit >= start && (data[end - unit] == ' ' || data[end - unit] == '\t')
+           && (unit == 1 || data[end - 1] == 0))
+        end -= unit;
+    return end;
+}
+
 QByteArray ProfileDocument::withValue(const QString &section, const QString &key, const QString &value) const
+{
+    return withValueBytes(section, key, encode(value));
+}
+
+QByteArray ProfileDocument::withMovedValue(const QString &section, const QString &fromKey,
+                                           const QString &toKey) const
+{
+    const qsizetype header = findSection(section);
+    const qsizetype from = header < 0 ? -1 : findKey(header, fromKey);
+    if (from < 0)
+        return m_bytes;
+    const Line &line = m_lines.at(from);
+    const qsizetype start = valueOffset(line);
+    // The same kind of document as this one: a whole file, or a section.
+    const QByteArray writtenBytes = withValueBytes(section, toKey, m_bytes.mid(start, valueEnd(line) - start));
+    const ProfileDocument written =
+        m_headerBytes > 0 ? fromBytes(writtenBytes) : fromSectionBytes(writtenBytes, m_encoding);
+    return written.withoutKey(section, fromKey);
+}
+
+QByteArray ProfileDocument::withValueBytes(const QString &section, const QString &key,
+                                           const QByteArray &encodedValue) const
 {
     const QString sectionName = trimmedBlanks(section);
     const QString keyName = trimmedBlanks(key);
-    const QByteArray keyLine = encode(keyName + QLatin1Char('=') + value) + lineEnd();
+    const QByteArray keyLine = encode(keyName + QLatin1Char('=')) + encodedValue + lineEnd();
     const qsizetype header = findSection(sectionName);
     if (header < 0) {
         // Windows ends an unfinished last line before it adds the section.
@@ -213,7 +276,7 @@ QByteArray ProfileDocument::withValue(const QString &section, const QString &key
     if (existing >= 0) {
         const Line &line = m_lines.at(existing);
         const qsizetype offset = valueOffset(line);
-        return spliced(offset, line.start + line.contentBytes - offset, encode(value));
+        return spliced(offset, line.start + line.contentBytes - offset, encodedValue);
     }
     qsizetype after = header;
     const qsizetype end = sectionEnd(header);
@@ -236,15 +299,24 @@ QByteArray ProfileDocument::withoutKey(const QString &section, const QString &ke
                    QByteArray());
 }
 
-QByteArray ProfileDocument::withoutSection(const QString &section) const
+std::optional<ProfileDocument::Span> ProfileDocument::sectionSpan(const QString &section) const
 {
     const qsizetype header = findSection(section);
     if (header < 0)
-        return m_bytes;
+        return std::nullopt;
     const qsizetype end = sectionEnd(header);
-    const qsizetype start = m_lines.at(header).start;
-    const qsizetype stop = end < m_lines.size() ? m_lines.at(end).start : m_contentEnd;
-    return spliced(start, stop - start, QByteArray());
+    return Span{m_lines.at(header).start, end < m_lines.size() ? m_lines.at(end).start : m_contentEnd};
+}
+
+QByteArray ProfileDocument::withSpanReplaced(const Span &span, const QByteArray &bytes) const
+{
+    return spliced(span.start, span.end - span.start, bytes);
+}
+
+QByteArray ProfileDocument::withoutSection(const QString &section) const
+{
+    const std::optional<Span> span = sectionSpan(section);
+    return span ? withSpanReplaced(*span, QByteArray()) : m_bytes;
 }
 
 } // namespace win

@@ -3,6 +3,7 @@
 #include "profile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -19,6 +20,9 @@ public:
     static ProfileDocument fromBytes(const QByteArray &bytes);
     // A file that does not exist yet, to be created in that encoding.
     static ProfileDocument newFile(ProfileEncoding encoding);
+    // The lines of one section (sectionSpan) on their own, in the file's
+    // encoding: edits of its keys give the same bytes as in the whole file.
+    static ProfileDocument fromSectionBytes(const QByteArray &bytes, ProfileEncoding encoding);
 
     ProfileEncoding encoding() const { return m_encoding; }
     const QByteArray &bytes() const { return m_bytes; }
@@ -28,10 +32,25 @@ public:
     // '='. Quotes are the caller's business.
     std::optional<QString> value(const QString &section, const QString &key) const;
 
+    // Where the first section of that name lies in the bytes: from its
+    // header to the next section's, or to the end of the content.
+    struct Span
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;
+    };
+    std::optional<Span> sectionSpan(const QString &section) const;
+    QByteArray withSpanReplaced(const Span &span, const QByteArray &bytes) const;
+
     // The whole file after the edit.
     QByteArray withValue(const QString &section, const QString &key, const QString &value) const;
     QByteArray withoutKey(const QString &section, const QString &key) const;
     QByteArray withoutSection(const QString &section) const;
+    // fromKey's value written under toKey as it stands in the file, byte for
+    // byte and whole (its trailing blanks aside), then fromKey's line
+    // deleted; the file as it is when fromKey is missing.
+    QByteArray withMovedValue(const QString &section, const QString &fromKey,
+                              const QString &toKey) const;
 
 private:
     enum class Kind { Blank, Comment, Section, Key, Other };
@@ -44,9 +63,25 @@ private:
         Kind kind = Kind::Other;
         QString name;               // section or key name
         QString value;              // a key's value, trimmed
+        qsizetype sectionEnd = 0;   // a section line: the line after its last
     };
 
+    // A key of a section, by the section's header line and the key's name
+    // as compared (upper-cased).
+    struct KeyRef
+    {
+        qsizetype header;
+        QString name;
+        bool operator==(const KeyRef &) const = default;
+    };
+    friend size_t qHash(const KeyRef &ref, size_t seed) { return qHashMulti(seed, ref.header, ref.name); }
+
     void parse();
+    void index();
+    QByteArray withValueBytes(const QString &section, const QString &key,
+                              const QByteArray &encodedValue) const;
+    // Where the value of a key line ends, before its trailing blanks.
+    qsizetype valueEnd(const Line &line) const;
     QString decode(qsizetype start, qsizetype length) const;
     QByteArray encode(const QString &text) const;
     qsizetype unitSize() const { return m_encoding == ProfileEncoding::Utf16 ? 2 : 1; }
@@ -66,6 +101,10 @@ private:
     qsizetype m_contentEnd = 0;   // before a stray odd byte of a UTF-16 file
     bool m_newFile = false;
     QList<Line> m_lines;
+    // The first section of each name, and the first key of each name in it:
+    // the only ones Windows finds.
+    QHash<QString, qsizetype> m_sections;
+    QHash<KeyRef, qsizetype> m_keys;
 };
 
 } // namespace win

@@ -1,6 +1,7 @@
 #include "suitelibrary.h"
 
 #include "hosterror.h"
+#include "hostnames.h"
 #include "winpath.h"
 
 #include <QFile>
@@ -56,7 +57,7 @@ bool SuiteLibrary::load(const QString &windowsName)
     free();
     const QString path = hostLibraryPath(windowsName);
     if (!path.isEmpty())
-        d->handle = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        d->handle = ::dlopen(hostPathBytes(path).constData(), RTLD_NOW | RTLD_LOCAL);
     return d->handle ? true : fail(error::ModuleNotFound);
 }
 

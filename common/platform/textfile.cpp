@@ -2,10 +2,10 @@
 
 #include "hostentry.h"
 #include "hosterror.h"
+#include "replacingfile.h"
 #include "winpath.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -26,6 +26,8 @@ const QByteArray Utf8Bom("\xEF\xBB\xBF", 3);
 struct TextFile::Private
 {
     std::unique_ptr<QFileDevice> file;
+    // WriteReplace: the file that replaces the target on close.
+    std::unique_ptr<ReplacingFile> replacing;
     Mode mode = Mode::Read;
     QStringConverter::Encoding encoding = QStringConverter::Utf16LE;
     QStringDecoder decoder;
@@ -36,6 +38,7 @@ struct TextFile::Private
     bool failed = false;
 
     bool openHost(const QString &hostPath, int flags);
+    QFileDevice *device() const { return replacing ? &replacing->file() : file.get(); }
     void fill();
     qsizetype available() const { return pending.size() - pendingPosition; }
     bool writeEncoded(const QString &text);
@@ -44,7 +47,7 @@ struct TextFile::Private
 
 bool TextFile::Private::openHost(const QString &hostPath, int flags)
 {
-    const int fd = ::open(QFile::encodeName(hostPath).constData(), flags | O_CLOEXEC, 0666);
+    const int fd = openHostFile(hostPath, flags);
     if (fd < 0) {
         const int reason = errno;
         return fail(reason == ENOENT ? missingEntryError(hostPath) : errorFromErrno(reason));
@@ -104,7 +107,7 @@ bool TextFile::Private::writeEncoded(const QString &text)
     translated.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     QStringEncoder encoder(encoding);
     const QByteArray bytes = encoder.encode(translated);
-    if (file->write(bytes) != bytes.size()) {
+    if (device()->write(bytes) != bytes.size()) {
         failed = true;
         return fail(error::WriteFault);
     }
@@ -116,6 +119,7 @@ bool TextFile::Private::startWithByteOrderMark()
     if (writeEncoded(QString(QChar(0xFEFF))))
         return true;
     file.reset();
+    replacing.reset();
     return false;
 }
 
@@ -176,14 +180,10 @@ bool TextFile::open(const QString &path, Mode mode)
         return true;
     }
     case Mode::WriteReplace: {
-        auto file = std::make_unique<QSaveFile>(host);
-        if (!file->open(QIODevice::WriteOnly)) {
-            const ErrorCode reason = HostEntry::of(host.section(QLatin1Char('/'), 0, -2)).directory
-                                         ? error::AccessDenied
-                                         : error::PathNotFound;
-            return fail(reason);
-        }
-        d->file = std::move(file);
+        auto replacing = std::make_unique<ReplacingFile>();
+        if (!replacing->open(host))
+            return false;
+        d->replacing = std::move(replacing);
         return d->startWithByteOrderMark();
     }
     }
@@ -192,7 +192,7 @@ bool TextFile::open(const QString &path, Mode mode)
 
 bool TextFile::isOpen() const
 {
-    return d->file != nullptr;
+    return d->file || d->replacing;
 }
 
 bool TextFile::readLine(QString *line, int bufferChars)
@@ -248,13 +248,9 @@ bool TextFile::close()
         return false;
     bool ok = !d->failed;
     if (d->mode == Mode::WriteReplace) {
-        auto *saveFile = static_cast<QSaveFile *>(d->file.get());
-        // commit() does not notice a failed flush of buffered writes and
-        // would rename the short file over the target: flush first.
-        ok = ok && saveFile->flush();
-        if (!ok)
-            saveFile->cancelWriting();
-        ok = saveFile->commit() && ok;
+        // A failed write leaves the target as it was.
+        ok = ok && d->replacing->commit();
+        d->replacing.reset();
     } else {
         if (d->mode != Mode::Read)
             ok = d->file->flush() && ok;

@@ -1,6 +1,7 @@
 #include "winpath.h"
 
 #include "drivetable.h"
+#include "hostnames.h"
 #include "pathresolver.h"
 
 #include <QDir>
@@ -52,9 +53,14 @@ QString toWindowsPath(const QString &hostPath)
     const DriveTable::Match match = DriveTable::instance().match(clean);
     if (match.letter.isNull())
         return QString();
-    QString rest = match.rest;
-    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return QString(match.letter) + QLatin1String(":\\") + rest;
+    // Each name as the listing shows it (hostnames.h).
+    QStringList names = match.rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (QString &name : names) {
+        name = windowsName(name);
+        if (name.isNull())
+            return QString();
+    }
+    return QString(match.letter) + QLatin1String(":\\") + names.join(QLatin1Char('\\'));
 }
 
 } // namespace win

@@ -83,4 +83,10 @@ void PropertyPage::setWizardButtons(int buttons)
         wizard->setWizardButtons(buttons);
 }
 
+bool PropertyPage::declineActivationFor(int templateId)
+{
+    m_declinedFor = templateId;
+    return false;
+}
+
 } // namespace ui

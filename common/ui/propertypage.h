@@ -30,7 +30,8 @@ public:
     virtual void onInitDialog();
     // Page activated (PSN_SETACTIVE): by default refreshes the controls from
     // the variables. False declines the activation: the sheet passes over
-    // the page in the direction of travel.
+    // the page in the direction of travel, unless the page named another
+    // to show instead (declineActivationFor).
     virtual bool onSetActive();
     // Page about to be left by Next or Back (PSN_KILLACTIVE), after the
     // page's Next or Back handler chose where to go: by default takes over
@@ -62,10 +63,18 @@ protected:
     virtual void doDataExchange(DataExchange &exchange);
     // Asks the sheet to show these buttons (WizardSheet::Back | Next | Finish).
     void setWizardButtons(int buttons);
+    // Returned by onSetActive to decline the activation and have the sheet
+    // show the page with this template id instead, as PSN_SETACTIVE answered
+    // with a page's resource id does: false.
+    bool declineActivationFor(int templateId);
 
 private:
+    friend class WizardSheet;
+
     int m_templateId;
     QString m_caption;
+    // Set by declineActivationFor, taken by the sheet; 0 for none.
+    int m_declinedFor = 0;
 };
 
 } // namespace ui

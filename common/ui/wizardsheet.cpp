@@ -10,6 +10,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -190,19 +192,36 @@ void WizardSheet::finish()
 bool WizardSheet::activateFrom(int index, int direction)
 {
     for (int i = index; i >= 0 && i < m_pages.size(); i += direction) {
-        PropertyPage *candidate = m_pages.at(i);
-        if (!m_initializedPages.contains(candidate)) {
-            m_initializedPages.append(candidate);
-            candidate->onInitDialog();
-        }
-        if (candidate->onSetActive()) {
-            m_current = i;
-            m_stack->setCurrentWidget(candidate);
-            setWindowTitle(candidate->caption());
+        if (activate(i))
             return true;
+        // A page that named the one to show instead is not passed over;
+        // that page itself is shown only if it accepts.
+        if (const int instead = std::exchange(m_pages.at(i)->m_declinedFor, 0); instead != 0) {
+            const int target = indexOfTemplate(instead);
+            if (target < 0)
+                return false;
+            if (activate(target))
+                return true;
+            m_pages.at(target)->m_declinedFor = 0;
+            return false;
         }
     }
     return false;
+}
+
+bool WizardSheet::activate(int index)
+{
+    PropertyPage *candidate = m_pages.at(index);
+    if (!m_initializedPages.contains(candidate)) {
+        m_initializedPages.append(candidate);
+        candidate->onInitDialog();
+    }
+    if (!candidate->onSetActive())
+        return false;
+    m_current = index;
+    m_stack->setCurrentWidget(candidate);
+    setWindowTitle(candidate->caption());
+    return true;
 }
 
 int WizardSheet::indexOfTemplate(int templateId) const

@@ -13,7 +13,8 @@ class PropertyPage;
 // A property sheet in wizard mode: a page area with Back, Next/Finish and
 // Cancel. Next and Back ask the current page where to go, then let the page
 // refuse to be left (onKillActive); a page that declines its activation is
-// passed over in the direction of travel, and when no page accepts, the
+// passed over in the direction of travel, or replaced by the page it names
+// (PropertyPage::declineActivationFor), and when no page accepts, the
 // current one stays. exec() returns FinishResult after Finish and
 // CancelResult after Cancel or Esc (no confirmation). The window title is
 // the current page's caption; Enter presses Next or Finish.
@@ -68,6 +69,7 @@ private:
     void navigate(int direction);
     void finish();
     bool activateFrom(int index, int direction);
+    bool activate(int index);
     int indexOfTemplate(int templateId) const;
 
     QList<PropertyPage *> m_pages;

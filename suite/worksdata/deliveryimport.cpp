@@ -36,9 +36,7 @@ DeliveryImport::DeliveryImport(const QString &root, int planFlag)
 bool DeliveryImport::run()
 {
     const DeliveryFolder folder(m_root);
-    const QString photoXmlHost = win::toHostPath(folder.photoXml());
-    const std::unique_ptr<XmlStream> photoXml =
-        photoXmlHost.isEmpty() ? nullptr : XmlStream::fromFile(photoXmlHost);
+    const std::unique_ptr<XmlStream> photoXml = XmlStream::fromFile(folder.photoXml());
     if (!photoXml)
         return fail(QStringLiteral("%1 を開けません").arg(folder.photoXml()));
 
@@ -90,8 +88,7 @@ void DeliveryImport::readIndex()
     if (indexPath.isEmpty())
         return;
     m_info.indexFileName = indexPath.mid(indexPath.lastIndexOf(u'\\') + 1);
-    const QString host = win::toHostPath(indexPath);
-    const std::unique_ptr<XmlStream> stream = host.isEmpty() ? nullptr : XmlStream::fromFile(host);
+    const std::unique_ptr<XmlStream> stream = XmlStream::fromFile(indexPath);
     if (!stream) {
         m_info.indexError = QStringLiteral("開けません");
         return;

@@ -2,6 +2,8 @@
 
 #include "cp932decoder.h"
 
+#include "platform/fileops.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -58,7 +60,7 @@ void initLibrary()
 struct XmlStream::Private
 {
     xmlTextReaderPtr reader = nullptr;
-    QFile file;
+    std::unique_ptr<QFile> file;
     QByteArray bytes;
     bool finished = false;
     // The thread's generic error handler before this stream, put back when
@@ -84,17 +86,19 @@ XmlStream::XmlStream(std::unique_ptr<Private> d)
 
 XmlStream::~XmlStream() = default;
 
-std::unique_ptr<XmlStream> XmlStream::fromFile(const QString &hostPath)
+std::unique_ptr<XmlStream> XmlStream::fromFile(const QString &path)
 {
     initLibrary();
     auto d = std::make_unique<Private>();
-    d->file.setFileName(hostPath);
-    if (!d->file.open(QIODevice::ReadOnly))
+    // Through the platform: a named pipe in place of the file fails as a
+    // missing file rather than blocking the read for ever.
+    d->file = win::openFileForReading(path);
+    if (!d->file)
         return nullptr;
-    const QByteArray encoding = forcedEncoding(d->file.peek(DeclarationScan));
+    const QByteArray encoding = forcedEncoding(d->file->peek(DeclarationScan));
     // Our own read callback: libxml2's file input would open gzip data
     // transparently, and a small compressed file could expand without end.
-    d->reader = xmlReaderForIO(readFromFile, nullptr, &d->file, nullptr, encodingArgument(encoding),
+    d->reader = xmlReaderForIO(readFromFile, nullptr, d->file.get(), nullptr, encodingArgument(encoding),
                                optionsFor(encoding));
     if (!d->reader)
         return nullptr;

@@ -27,8 +27,8 @@ public:
         Error,        // not well-formed or unreadable; errorMessage() says why
     };
 
-    // Nothing when the file cannot be opened.
-    static std::unique_ptr<XmlStream> fromFile(const QString &hostPath);
+    // The file of a Windows path; nothing when it cannot be opened.
+    static std::unique_ptr<XmlStream> fromFile(const QString &path);
     static std::unique_ptr<XmlStream> fromMemory(const QByteArray &bytes);
     ~XmlStream();
     Q_DISABLE_COPY_MOVE(XmlStream)

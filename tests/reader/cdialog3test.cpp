@@ -297,6 +297,28 @@ TEST_F(CDialog3Test, BuildsTheClassificationMasterOnNext)
                                          QStringLiteral("3|施工状況写真|0|0|2")}));
 }
 
+// A read-only KOUJIMASTER.MDB left in the temp folder, or no temp folder:
+// the import is interrupted, as the message says, and the page stays, so
+// that Finish never follows a master that was not built.
+TEST_F(CDialog3Test, TemplateThatCannotBeCopiedKeepsThePage)
+{
+    writePhotoDatabase({});
+    writeFile(QStringLiteral("temp/KOUJIMASTER.MDB"), "stale");
+    QFile::setPermissions(tempHostPath(QStringLiteral("KOUJIMASTER.MDB")), QFileDevice::ReadOwner);
+    start();
+    m_answerer.clearRecords();
+    m_sheet.pressButton(WizardSheet::NextButton);
+    EXPECT_EQ(m_sheet.currentPage(), m_page);
+    EXPECT_EQ(takeMessages(), QStringList({reader::KoujiMaster::TemplateCopyFailed.toString()}));
+    EXPECT_EQ(readFile(QStringLiteral("temp/KOUJIMASTER.MDB")), QByteArray("stale"));
+
+    qputenv("TMP", QFile::encodeName(hostPath(QStringLiteral("gone"))));
+    m_sheet.pressButton(WizardSheet::NextButton);
+    qputenv("TMP", QFile::encodeName(tempHostPath()));
+    EXPECT_EQ(m_sheet.currentPage(), m_page);
+    EXPECT_EQ(takeMessages(), QStringList({reader::KoujiMaster::TemplateCopyFailed.toString()}));
+}
+
 // A missing, broken or incomplete G_PHOTO.mdb: the database's own text with
 // the exclamation icon and an empty list; Next still leads on.
 TEST_F(CDialog3Test, ReportsAPhotoDatabaseItCannotRead)

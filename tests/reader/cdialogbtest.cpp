@@ -7,6 +7,8 @@
 #include "uitestsupport.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 
 using reader::CDialogB;
 using reader::CKaisouTree;
@@ -158,31 +160,44 @@ TEST_F(CDialogBTest, ComingBackKeepsTheTicksUntilTheFlagIsCleared)
     EXPECT_EQ(pageTree().rootItem()->childCount(), 2);
 }
 
-TEST_F(CDialogBTest, FailedBuildIsPassedOverInTheDirectionOfTravel)
+// Neither a folder name over the limit nor a template that cannot be copied
+// lets the wizard past the version page: what follows must follow a tree
+// that was built whole. The next visit builds it again.
+TEST_F(CDialogBTest, FailedBuildKeepsTheWizardOnTheVersionPage)
 {
-    makeFolders({{QStringLiteral("r/A"), 1},
-                 {QStringLiteral("r/A/") + QString(CKaisouTree::MaxFolderNameLength + 1, u'x'), 1}});
+    const QString longName = QStringLiteral("r/A/") + QString(CKaisouTree::MaxFolderNameLength + 1, u'x');
+    makeFolders({{QStringLiteral("r/A"), 1}, {longName, 1}});
     toVersionPage(QStringLiteral("r"), false);
     next();
-    EXPECT_EQ(currentPage(), ids::basicinfo::Template);
+    EXPECT_EQ(currentPage(), ids::standardversion::Template);
     EXPECT_EQ(settings().m_nTreeError, 1);
-    EXPECT_TRUE(settings().m_bTreeBuilt);
-    EXPECT_EQ(m_answerer.messageBoxes().size(), 1);
+    EXPECT_FALSE(settings().m_bTreeBuilt);
+    next();
+    EXPECT_EQ(currentPage(), ids::standardversion::Template);
+    ASSERT_EQ(m_answerer.messageBoxes().size(), 2) << "built and refused again";
 
-    // Backward from the import mode page, the tree is built again and
-    // fails again.
+    // A read-only KOUJIMASTER.MDB left in the temp folder: the import is
+    // interrupted, as the message says, and no false "no photos" follows.
+    ASSERT_TRUE(QDir(hostPath(longName)).removeRecursively());
+    writeFile(QStringLiteral("temp/KOUJIMASTER.MDB"), "stale");
+    QFile::setPermissions(tempHostPath(QStringLiteral("KOUJIMASTER.MDB")), QFileDevice::ReadOwner);
+    m_answerer.clearRecords();
     next();
+    EXPECT_EQ(currentPage(), ids::standardversion::Template);
+    ASSERT_EQ(m_answerer.messageBoxes().size(), 1);
+    EXPECT_EQ(m_answerer.messageBoxes().at(0).text, reader::KoujiMaster::TemplateCopyFailed.toString());
+    EXPECT_EQ(readFile(QStringLiteral("temp/KOUJIMASTER.MDB")), QByteArray("stale"));
+
+    // Mended, the tree is built; backward from the import mode page a
+    // failed rebuild leads to the version page as well.
+    QFile::setPermissions(tempHostPath(QStringLiteral("KOUJIMASTER.MDB")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     next();
+    ASSERT_EQ(currentPage(), ids::hierarchy::Template);
     next();
     ASSERT_EQ(currentPage(), ids::importmode::Template);
+    makeFolders({{longName, 1}});
     settings().m_bTreeBuilt = false;
     back();
     EXPECT_EQ(currentPage(), ids::standardversion::Template);
-    EXPECT_EQ(m_answerer.messageBoxes().size(), 2);
-
-    // Once built, even partly, the page shows without a rebuild.
-    next();
-    EXPECT_EQ(currentPage(), ids::hierarchy::Template);
-    EXPECT_EQ(m_answerer.messageBoxes().size(), 2);
-    EXPECT_EQ(pageTree().rootItem()->child(0)->text(0), QStringLiteral("A (1 枚)"));
 }

@@ -1,7 +1,10 @@
 #include "foldertreetest.h"
 
+#include "folderalbumplanner.h"
+
 #include "jetdao/cdaodatabase.h"
 #include "jetdao/cdaorecordset.h"
+#include "platform/codepage.h"
 #include "platform/winpath.h"
 
 #include <QDir>
@@ -10,6 +13,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTreeWidgetItemIterator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using reader::CKaisouTree;
 
@@ -159,6 +166,56 @@ TEST_F(CKaisouTreeTest, WritesTheFoldersIntoTheMasterDatabase)
     EXPECT_EQ(CKaisouTree::nodeId(item(QStringLiteral("r/B"))), 5);
 }
 
+// A link loop, a link to a folder of photos outside the delivery and a
+// dangling link named like a photo: the tree, its counts, KOUJIMASTER.MDB
+// and the planned albums hold the real folders and photos only.
+TEST_F(CKaisouTreeTest, LinksAreNotFollowed)
+{
+    makeFolders({{QStringLiteral("r/A"), 1}, {QStringLiteral("outside"), 3}});
+    const QString folderA = hostPath(QStringLiteral("r/A"));
+    ASSERT_TRUE(QFile::link(QStringLiteral(".."), folderA + QStringLiteral("/loop")));
+    ASSERT_TRUE(QFile::link(hostPath(QStringLiteral("outside")), hostPath(QStringLiteral("r/B"))));
+    ASSERT_TRUE(QFile::link(folderA + QStringLiteral("/none.JPG"), folderA + QStringLiteral("/gone.JPG")));
+    build(QStringLiteral("r"), false);
+    EXPECT_EQ(shown(), QStringList({QStringLiteral("r  image 1 +"), QStringLiteral("  A (1 枚)  image 1 +")}));
+    EXPECT_EQ(masterRows(), QStringList({QStringLiteral("1 r 2 0 0"), QStringLiteral("2 A 0 0 1")}));
+
+    reader::FolderAlbumPlanner planner(settings(), tree());
+    ASSERT_EQ(planner.PlanFolderAlbums(), reader::FolderAlbumPlanner::Result::Planned);
+    EXPECT_EQ(settings().m_nPhotoCount, 1);
+    ASSERT_EQ(settings().m_nAlbumNum, 1);
+    EXPECT_EQ(settings().m_albums[0].folderCount, 1);
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+// A photo under a path beyond 259 characters and a photo whose name is
+// neither UTF-8 nor CP932 are left out of the counts and named; a folder
+// with a Shift_JIS name shows that name and its photo counts.
+TEST_F(CKaisouTreeTest, PhotosTheHostCannotReadAreNamed)
+{
+    const QString longFolder = QStringLiteral("r/A/") + QString(CKaisouTree::MaxFolderNameLength, u'l')
+                               + u'/' + QString(CKaisouTree::MaxFolderNameLength, u'm');
+    makeFolders({{QStringLiteral("r/A"), 1}, {longFolder, 1}});
+    const QByteArray sjis = QFile::encodeName(hostPath(QStringLiteral("r/"))) + win::toAnsi(QStringLiteral("写真"));
+    ASSERT_EQ(::mkdir(sjis.constData(), 0755), 0);
+    for (const QByteArray &name : {QByteArray("p1.jpg"), QByteArray("\xFF\xFE.jpg")})
+        ASSERT_EQ(::close(::open((sjis + '/' + name).constData(), O_CREAT | O_WRONLY, 0644)), 0);
+
+    build(QStringLiteral("r"), false);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages().at(0),
+              QStringLiteral("読み込めない写真が2件あります。これらの写真は取り込まれません。\n"
+                             "パスが259文字を超えているか、ファイル名またはフォルダ名の文字を読み取れません。\n"
+                             "最初の写真: ")
+                  + winPath(longFolder) + QStringLiteral("\\p1.jpg"));
+    EXPECT_EQ(item(QStringLiteral("r/A"))->text(0), QStringLiteral("A (1 枚)"));
+    EXPECT_EQ(item(QStringLiteral("r/写真"))->text(0), QStringLiteral("写真 (1 枚)"));
+
+    reader::FolderAlbumPlanner planner(settings(), tree());
+    ASSERT_EQ(planner.PlanFolderAlbums(), reader::FolderAlbumPlanner::Result::Planned);
+    EXPECT_EQ(settings().m_nPhotoCount, 2);
+}
+
 TEST_F(CKaisouTreeTest, MissingTemplateLeavesTheTreeEmpty)
 {
     makeFolders({{QStringLiteral("r/A"), 1}});
@@ -168,6 +225,7 @@ TEST_F(CKaisouTreeTest, MissingTemplateLeavesTheTreeEmpty)
     EXPECT_EQ(tree().topLevelItemCount(), 0);
     EXPECT_EQ(messages(), QStringList({QStringLiteral("動作環境に問題があるためＸＭＬ入力を中断します。")}));
     EXPECT_EQ(m_answerer.messageBoxes().at(0).icon, ui::Icon::Warning);
+    EXPECT_EQ(settings().m_nTreeError, 1) << "the build stopped";
 }
 
 TEST_F(CKaisouTreeTest, BrokenMasterDatabaseIsReportedAndTheTreeStaysEmpty)

@@ -6,6 +6,8 @@
 
 #include "workspacetest.h"
 
+#include <QFile>
+
 // The same removals on a CP932 and on a UTF-16 profile, checked byte for
 // byte after each step: the middle of three USED entries, a LOCK whose only
 // entry goes, upper-case digits of another writer, a plain USER name, and a
@@ -110,15 +112,26 @@ TEST_F(SectionCompactionTest, KeepsTargetRewrittenMeanwhile)
     EXPECT_EQ(value(1), QStringLiteral("b"));
 }
 
-TEST_F(SectionCompactionTest, MovesLongValuesWhole)
+// Longer than the reading sees, longer than any read buffer, and bytes that
+// form no CP932 character: each arrives at its new key as it was.
+TEST_F(SectionCompactionTest, MovesValuesWholeAndByteForByte)
 {
-    const QString longValue = QString(70, QLatin1Char('a'));
-    writeFile(QStringLiteral("NetProf.dat"),
-              "[USED]\r\n0=dead\r\n1=" + longValue.toLatin1() + "\r\n");
+    for (const QByteArray &moved : {QByteArray(70, 'a'), QByteArray(5000, 'b'), QByteArray("\x85\x40\xA0\xFD")}) {
+        writeFile(QStringLiteral("NetProf.dat"), "[USED]\r\n0=dead\r\n1=" + moved + "\r\n");
+        const SectionCompaction compaction(profile(), QStringLiteral("USED"));
+        EXPECT_TRUE(compaction.compact(compaction.read(), isTarget));
+        EXPECT_EQ(readFile(QStringLiteral("NetProf.dat")), "[USED]\r\n0=" + moved + "\r\n") << moved.size();
+    }
+}
+
+TEST_F(SectionCompactionTest, StopsAtAWriteTheProfileRefuses)
+{
+    const QByteArray before = "[USED]\r\n0=dead\r\n1=b\r\n";
+    writeFile(QStringLiteral("NetProf.dat"), before);
+    QFile::setPermissions(hostPath(QStringLiteral("NetProf.dat")), QFileDevice::ReadOwner);
     const SectionCompaction compaction(profile(), QStringLiteral("USED"));
-    compaction.compact(compaction.read(), isTarget);
-    EXPECT_EQ(readFile(QStringLiteral("NetProf.dat")),
-              "[USED]\r\n0=" + longValue.toLatin1() + "\r\n");
+    EXPECT_FALSE(compaction.compact(compaction.read(), isTarget));
+    EXPECT_EQ(readFile(QStringLiteral("NetProf.dat")), before);
 }
 
 TEST_F(SectionCompactionTest, SeesValuesCutToSixtyCharacters)

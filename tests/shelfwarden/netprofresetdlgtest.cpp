@@ -4,6 +4,7 @@
 #include "suitesample.h"
 #include "testsuiteservices.h"
 
+#include "platform/profile.h"
 #include "ui/controls.h"
 #include "ui/queuedanswerer.h"
 
@@ -219,6 +220,48 @@ TEST_F(NetProfResetDlgTest, UnregistersASharingComputerOnlyOnYes)
     m_answerer.queueAnswer(ui::IDYES);
     control<QPushButton>(dialog, IDC_CHANGE)->click();
     EXPECT_EQ(items(sharing), (QStringList{QStringLiteral("GENBA-01"), QStringLiteral("設計室PC")}));
+}
+
+// A read-only NetProf.dat: nothing is removed, and the user is told so and
+// which computer is still listed, never that the change was made.
+TEST_F(NetProfResetDlgTest, RefusedWriteIsReportedAsAFailure)
+{
+    const QString profile = hostPath(QStringLiteral("suite/shelves/shelf02/NetProf.dat"));
+    QFile::setPermissions(profile, QFileDevice::ReadOwner);
+    const QByteArray before = readFile(QStringLiteral("suite/shelves/shelf02/NetProf.dat"));
+    NetProfResetDlg dialog(app());
+    auto *using_ = control<QListWidget>(dialog, IDC_USING_LIST);
+    selectItem(using_, QStringLiteral("GENBA-01"));
+    m_answerer.queueAnswer(ui::IDYES);
+    control<QPushButton>(dialog, IDC_CHANGE)->click();
+
+    ASSERT_EQ(m_answerer.messageBoxes().size(), 2);
+    const ui::MessageBoxRequest &failed = m_answerer.messageBoxes().at(1);
+    EXPECT_EQ(failed.text, QStringLiteral("利用情報の初期化に失敗しました。NetProf.datに書き込めません。\n"
+                                          "次のコンピュータは一覧に残っています。\nGENBA-01"));
+    EXPECT_EQ(failed.caption, QStringLiteral("共有本棚の利用情報の初期化"));
+    EXPECT_EQ(failed.icon, ui::Icon::Warning);
+    EXPECT_EQ(items(using_), (QStringList{QStringLiteral("GENBA-01"), QStringLiteral("設計室PC")}));
+    EXPECT_EQ(readFile(QStringLiteral("suite/shelves/shelf02/NetProf.dat")), before);
+}
+
+// A profile newer than the tool is refused in bookshelf mode as in folder
+// mode: warned, no lists, nothing to change, the file as it was.
+TEST_F(NetProfResetDlgTest, NewerProfileIsRefusedInBookshelfModeToo)
+{
+    const QString profile = shelfFolder(2) + QStringLiteral("\\NetProf.dat");
+    ASSERT_TRUE(win::writePrivateProfileString(QStringLiteral("VERSION"), QStringLiteral("Version"),
+                                               QStringLiteral("14"), profile));
+    const QByteArray before = readFile(QStringLiteral("suite/shelves/shelf02/NetProf.dat"));
+    NetProfResetDlg dialog(app());
+    ASSERT_EQ(m_answerer.messageBoxes().size(), 1);
+    EXPECT_EQ(m_answerer.messageBoxes().at(0).text,
+              QStringLiteral("指定された共有本棚は、使用中のバージョンより新しい為修正できません。"));
+    EXPECT_EQ(m_answerer.messageBoxes().at(0).icon, ui::Icon::Warning);
+    EXPECT_EQ(control<QListWidget>(dialog, IDC_SHARING_LIST)->count(), 0);
+    EXPECT_EQ(control<QListWidget>(dialog, IDC_USING_LIST)->count(), 0);
+    EXPECT_FALSE(control<QPushButton>(dialog, IDC_CHANGE)->isEnabled());
+    EXPECT_EQ(readFile(QStringLiteral("suite/shelves/shelf02/NetProf.dat")), before);
 }
 
 TEST_F(NetProfResetDlgTest, FolderModeAndTheBrowserRefusals)

@@ -1,4 +1,6 @@
 #include "platform/fileops.h"
+#include "platform/profile.h"
+#include "platform/textfile.h"
 #include "platform/winpath.h"
 
 #include "workspacetest.h"
@@ -7,7 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace win;
@@ -42,7 +48,59 @@ ErrorCode failureOf(Call call)
     return lastError();
 }
 
+// Whenever a reader has a named pipe open, opens it for writing and closes
+// it again, so that a reader blocked on the pipe gets an empty read instead
+// of waiting for ever: a regression fails rather than hangs.
+class PipeWriter
+{
+public:
+    explicit PipeWriter(const QByteArray &path)
+        : m_thread([this, path] {
+            while (!m_stop) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        })
+    {
+    }
+    ~PipeWriter()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    Q_DISABLE_COPY_MOVE(PipeWriter)
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
 } // namespace
+
+// A named pipe where a file is expected fails every opening as a missing
+// file does, without blocking the reader.
+TEST_F(FileOpsTest, NamedPipesOpenAsMissingFiles)
+{
+    const QByteArray pipe = QFile::encodeName(hostPath(QStringLiteral("PHOTO.XML")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0644), 0);
+    const QString path = winPath(QStringLiteral("PHOTO.XML"));
+    const PipeWriter writer(pipe);
+
+    EXPECT_EQ(failureOf([&] { return openFileForReading(path) != nullptr; }), error::FileNotFound);
+    EXPECT_EQ(failureOf([&] { return copyFile(path, winPath(QStringLiteral("copy")), false); }),
+              error::FileNotFound);
+    EXPECT_EQ(failureOf([&] {
+                  TextFile file;
+                  return file.open(path, TextFile::Mode::Read);
+              }),
+              error::FileNotFound);
+    setLastError(error::Success);
+    EXPECT_EQ(getPrivateProfileString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("none"), 64, path),
+              QStringLiteral("none"));
+    EXPECT_EQ(lastError(), error::FileNotFound);
+}
 
 TEST_F(FileOpsTest, CreateDirectoryMakesOneLevel)
 {

@@ -1,3 +1,5 @@
+#include "platform/codepage.h"
+#include "platform/fileops.h"
 #include "platform/findfile.h"
 #include "platform/winpath.h"
 
@@ -5,6 +7,7 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,4 +157,61 @@ TEST_F(FindFileTest, FinderCanBeReusedAndClosed)
     finder.close();
     EXPECT_FALSE(finder.findNext());
     EXPECT_EQ(lastError(), error::NoMoreFiles);
+}
+
+// A delivery tree with a link loop, a link to a folder of photos outside
+// it, a dangling link named like a photo, a link to one of its own photos
+// and a named pipe: the listing shows the real files and folders only, and
+// none of the others is found by its name either.
+TEST_F(FindFileTest, OnlyRealFilesAndFoldersAreEntries)
+{
+    writeFile(QStringLiteral("deliv/PHOTO/a.JPG"), "jpeg");
+    writeFile(QStringLiteral("outside/b.JPG"), "jpeg");
+    const QString photo = hostPath(QStringLiteral("deliv/PHOTO"));
+    ASSERT_TRUE(QFile::link(QStringLiteral(".."), photo + QStringLiteral("/loop")));
+    ASSERT_TRUE(QFile::link(hostPath(QStringLiteral("outside")), photo + QStringLiteral("/elsewhere")));
+    ASSERT_TRUE(QFile::link(photo + QStringLiteral("/none.JPG"), photo + QStringLiteral("/gone.JPG")));
+    ASSERT_TRUE(QFile::link(photo + QStringLiteral("/a.JPG"), photo + QStringLiteral("/again.JPG")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(photo + QStringLiteral("/PHOTO.XML")).constData(), 0644), 0);
+
+    EXPECT_EQ(list("D:\\deliv\\PHOTO\\*.*"), names({".", "..", "a.JPG"}));
+    for (const char *name : {"loop", "elsewhere", "gone.JPG", "again.JPG", "PHOTO.XML", "photo.xml"})
+        EXPECT_EQ(list(QStringLiteral("D:\\deliv\\PHOTO\\") + QString::fromUtf8(name)), names({"!2"})) << name;
+}
+
+// Names on disk that are no UTF-8: a Shift_JIS name is listed and found as
+// what it says, and leads to its own bytes; a name that is neither, or one
+// Windows could not hold, is kept apart.
+TEST_F(FindFileTest, NamesThatAreNoUtf8ReadAsCp932)
+{
+    const QByteArray folder = QFile::encodeName(hostPath(QStringLiteral("sjis"))) + '/' + toAnsi(QStringLiteral("写真"));
+    ASSERT_EQ(::mkdir(QFile::encodeName(hostPath(QStringLiteral("sjis"))).constData(), 0755), 0);
+    ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
+    for (const QByteArray &name : {toAnsi(QStringLiteral("表.jpg")), QByteArray("\xFF\xFE.jpg"), QByteArray("a\\b.jpg")}) {
+        ASSERT_EQ(::close(::open((folder + '/' + name).constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    }
+
+    EXPECT_EQ(list("D:\\sjis\\*.*"), names({".", "..", "写真"}));
+    EXPECT_EQ(list("D:\\sjis\\写真\\*.*"), names({".", "..", "表.jpg"}));
+    EXPECT_EQ(list("D:\\SJIS\\写真\\表.JPG"), names({"表.jpg"}));
+    EXPECT_NE(openFileForReading(QStringLiteral("D:\\sjis\\写真\\表.jpg")), nullptr);
+    EXPECT_EQ(toWindowsPath(toHostPath(QStringLiteral("D:\\sjis\\写真\\表.jpg"))),
+              QStringLiteral("D:\\sjis\\写真\\表.jpg"));
+
+    FileFinder finder;
+    ASSERT_TRUE(finder.findFirst(QStringLiteral("D:\\sjis\\写真\\*.jpg")));
+    QStringList unmappable;
+    for (const FindData &entry : finder.unmappableEntries())
+        unmappable.append(entry.name);
+    EXPECT_EQ(unmappable, QStringList({QStringLiteral("a\\b.jpg"), QStringLiteral("\uFFFD\uFFFD.jpg")}));
+}
+
+TEST_F(FindFileTest, LongFormGoesBeyondMaxPath)
+{
+    const QString deep = QStringLiteral("deep/") + QString(120, u'a') + u'/' + QString(120, u'b') + u'/'
+                         + QString(120, u'c');
+    writeFile(deep + QStringLiteral("/x.jpg"), "");
+    const QString pattern = winPath(deep) + QStringLiteral("\\*.jpg");
+    EXPECT_EQ(list(pattern), names({"!206"}));
+    EXPECT_EQ(list(QStringLiteral("\\\\?\\") + pattern), names({"x.jpg"}));
 }

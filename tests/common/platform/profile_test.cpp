@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace win;
@@ -302,4 +303,83 @@ TEST_F(ProfileTest, RewriteKeepsPermissionsAndSkipsNeedlessWrites)
     EXPECT_NE(after.st_ino, before.st_ino) << "replaced by rename";
     EXPECT_EQ(after.st_mode & 07777, 0640u);
     EXPECT_EQ(QDir(hostPath()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("p.ini")}));
+}
+
+// Into a key that stands empty (in place) and into a new one (after the
+// last key), in a CP932 and a UTF-16 file: the value arrives whole, with
+// bytes that form no character as they were, in one write of the file.
+TEST_F(ProfileTest, SectionEditMovesValuesWholeAndByteForByte)
+{
+    const QByteArray longValue(5000, 'a');
+    const QByteArray undefined("\x85\x40\xA0\xFDx", 5);
+    writeFile(QStringLiteral("p.ini"), "[USED]\r\n1=\r\n3=" + longValue + "\r\n4=" + undefined + "  \r\n[X]\r\n");
+    {
+        ProfileSectionEdit edit(QStringLiteral("USED"), file());
+        edit.moveValue(QStringLiteral("3"), QStringLiteral("1"));
+        edit.moveValue(QStringLiteral("4"), QStringLiteral("2"));
+        edit.moveValue(QStringLiteral("9"), QStringLiteral("0"));
+        EXPECT_EQ(edit.value(QStringLiteral("1"), 61), QString(60, u'a'));
+        EXPECT_EQ(edit.value(QStringLiteral("3"), 61), QString());
+        ASSERT_TRUE(edit.commit());
+    }
+    EXPECT_EQ(readFile(QStringLiteral("p.ini")), "[USED]\r\n1=" + longValue + "\r\n2=" + undefined + "\r\n[X]\r\n");
+
+    const QString loneSurrogate = QStringLiteral("値") + QChar(char16_t(0xD800)) + QLatin1Char('x');
+    writeFile(QStringLiteral("p.ini"), utf16le(QStringLiteral("[U]\r\n5=") + loneSurrogate + QStringLiteral("\r\n")));
+    ProfileSectionEdit edit(QStringLiteral("U"), file());
+    edit.moveValue(QStringLiteral("5"), QStringLiteral("0"));
+    ASSERT_TRUE(edit.commit());
+    EXPECT_EQ(readFile(QStringLiteral("p.ini")), utf16le(QStringLiteral("[U]\r\n0=") + loneSurrogate + QStringLiteral("\r\n")));
+}
+
+// A section another writer changed since it was read is not overwritten;
+// a change elsewhere in the file does not stand in the way.
+TEST_F(ProfileTest, SectionEditWritesOnlyOverTheSectionItRead)
+{
+    writeFile(QStringLiteral("p.ini"), "[A]\r\n0=x\r\n1=y\r\n[B]\r\nk=1\r\n");
+    ProfileSectionEdit edit(QStringLiteral("A"), file());
+    edit.deleteKey(QStringLiteral("0"));
+    ASSERT_TRUE(write("B", "k", QStringLiteral("2")));
+    ASSERT_TRUE(edit.commit());
+    EXPECT_EQ(readFile(QStringLiteral("p.ini")), "[A]\r\n1=y\r\n[B]\r\nk=2\r\n");
+
+    ProfileSectionEdit late(QStringLiteral("A"), file());
+    late.deleteKey(QStringLiteral("1"));
+    ASSERT_TRUE(write("A", "2", QStringLiteral("z")));
+    setLastError(error::Success);
+    EXPECT_FALSE(late.commit());
+    EXPECT_EQ(lastError(), error::SharingViolation);
+    EXPECT_EQ(readFile(QStringLiteral("p.ini")), "[A]\r\n1=y\r\n2=z\r\n[B]\r\nk=2\r\n");
+}
+
+// The parsed file is kept between reads, yet every change by another
+// writer shows: a file of the same size renamed over it with the old time,
+// and one written in place to the same size.
+TEST_F(ProfileTest, KeptFileFollowsChangesOfOtherWriters)
+{
+    writeFile(QStringLiteral("p.ini"), "[A]\r\nk=one\r\n");
+    EXPECT_EQ(read("A", "k"), QStringLiteral("one"));
+    const QByteArray host = QFile::encodeName(hostPath(QStringLiteral("p.ini")));
+    struct stat first;
+    ASSERT_EQ(::stat(host.constData(), &first), 0);
+
+    writeFile(QStringLiteral("other.ini"), "[A]\r\nk=two\r\n");
+    const QByteArray other = QFile::encodeName(hostPath(QStringLiteral("other.ini")));
+    const struct timespec sameTimes[2] = {first.st_atim, first.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, other.constData(), sameTimes, 0), 0);
+    ASSERT_EQ(::rename(other.constData(), host.constData()), 0);
+    EXPECT_EQ(read("A", "k"), QStringLiteral("two"));
+
+    QFile inPlace(hostPath(QStringLiteral("p.ini")));
+    ASSERT_TRUE(inPlace.open(QIODevice::ReadWrite));
+    inPlace.seek(7);
+    inPlace.write("six");
+    inPlace.close();
+    struct timespec later[2] = {first.st_atim, first.st_mtim};
+    later[1].tv_sec += 1;
+    ASSERT_EQ(::utimensat(AT_FDCWD, host.constData(), later, 0), 0);
+    EXPECT_EQ(read("A", "k"), QStringLiteral("six"));
+
+    ASSERT_TRUE(write("A", "k", QStringLiteral("ten")));
+    EXPECT_EQ(read("A", "k"), QStringLiteral("ten"));
 }
