@@ -16,10 +16,12 @@ QString readValue(const QString &file, const QString &section, int key)
 
 QStringList readSection(const QString &file, const QString &section)
 {
+    // The file is looked at once for the whole section, not at every key.
+    const win::ProfileSection lines(section, file);
     QStringList values;
     values.reserve(KeyCount);
     for (int key = 0; key < KeyCount; ++key)
-        values.append(readValue(file, section, key));
+        values.append(lines.value(QString::number(key), ValueBufferSize));
     return values;
 }
 
@@ -32,10 +34,10 @@ bool sectionHasValues(const QString &file, const QString &section)
 
 QStringList groupSections(const QString &file)
 {
+    const win::ProfileSection serials(SerialSection, file);
     QStringList sections;
     for (int key = 0; key < KeyCount; ++key) {
-        const QString name = win::getPrivateProfileString(SerialSection, QString::number(key),
-                                                          QString(), GroupNameBufferSize, file);
+        const QString name = serials.value(QString::number(key), GroupNameBufferSize);
         if (name.isEmpty())
             break;
         sections.append(name);

@@ -27,9 +27,9 @@ QStringList SectionCompaction::read() const
 bool SectionCompaction::compact(const QStringList &snapshot, const Matcher &isTarget) const
 {
     for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
-        win::ProfileSectionEdit edit(m_section, m_file);
-        apply(edit, snapshot, isTarget);
-        if (edit.commit())
+        win::ProfileSection lines(m_section, m_file);
+        apply(lines, snapshot, isTarget);
+        if (lines.commit())
             return true;
         if (win::lastError() != win::error::SharingViolation)
             return false;
@@ -37,7 +37,7 @@ bool SectionCompaction::compact(const QStringList &snapshot, const Matcher &isTa
     return false;
 }
 
-void SectionCompaction::apply(win::ProfileSectionEdit &edit, const QStringList &snapshot,
+void SectionCompaction::apply(win::ProfileSection &lines, const QStringList &snapshot,
                               const Matcher &isTarget)
 {
     int write = 0;
@@ -46,14 +46,14 @@ void SectionCompaction::apply(win::ProfileSectionEdit &edit, const QStringList &
         if (value.isEmpty())
             continue;
         if (isTarget(value)) {
-            if (stillHolds(edit, key, value))
-                edit.deleteKey(QString::number(key));
+            if (stillHolds(lines, key, value))
+                lines.deleteKey(QString::number(key));
             continue;
         }
         if (key == write) {
             ++write;
-        } else if (stillHolds(edit, key, value) && stillHolds(edit, write, QString())) {
-            edit.moveValue(QString::number(key), QString::number(write));
+        } else if (stillHolds(lines, key, value) && stillHolds(lines, write, QString())) {
+            lines.moveValue(QString::number(key), QString::number(write));
             ++write;
         } else {
             write = key + 1;  // it stays where it is; later gaps close after it
@@ -61,7 +61,7 @@ void SectionCompaction::apply(win::ProfileSectionEdit &edit, const QStringList &
     }
 }
 
-bool SectionCompaction::stillHolds(const win::ProfileSectionEdit &edit, int key, const QString &value)
+bool SectionCompaction::stillHolds(const win::ProfileSection &lines, int key, const QString &value)
 {
-    return edit.value(QString::number(key), netprof::ValueBufferSize) == value;
+    return lines.value(QString::number(key), netprof::ValueBufferSize) == value;
 }

@@ -6,7 +6,7 @@
 #include <functional>
 
 namespace win {
-class ProfileSectionEdit;
+class ProfileSection;
 }
 
 // Removes the matching values from one section of NetProf.dat and closes
@@ -36,8 +36,8 @@ public:
     bool compact(const QStringList &snapshot, const Matcher &isTarget) const;
 
 private:
-    static void apply(win::ProfileSectionEdit &edit, const QStringList &snapshot, const Matcher &isTarget);
-    static bool stillHolds(const win::ProfileSectionEdit &edit, int key, const QString &value);
+    static void apply(win::ProfileSection &lines, const QStringList &snapshot, const Matcher &isTarget);
+    static bool stillHolds(const win::ProfileSection &lines, int key, const QString &value);
 
     QString m_file;
     QString m_section;

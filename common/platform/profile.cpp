@@ -237,7 +237,7 @@ bool deletePrivateProfileSection(const QString &section, const QString &file)
     });
 }
 
-struct ProfileSectionEdit::Private
+struct ProfileSection::Private
 {
     QString section;
     QString file;
@@ -249,7 +249,7 @@ struct ProfileSectionEdit::Private
     void change(const QByteArray &bytes) { lines = ProfileDocument::fromSectionBytes(bytes, encoding); }
 };
 
-ProfileSectionEdit::ProfileSectionEdit(const QString &section, const QString &file)
+ProfileSection::ProfileSection(const QString &section, const QString &file)
     : d(std::make_unique<Private>())
 {
     d->section = section;
@@ -265,9 +265,9 @@ ProfileSectionEdit::ProfileSectionEdit(const QString &section, const QString &fi
     d->change(d->read);
 }
 
-ProfileSectionEdit::~ProfileSectionEdit() = default;
+ProfileSection::~ProfileSection() = default;
 
-QString ProfileSectionEdit::value(const QString &key, int bufferSize) const
+QString ProfileSection::value(const QString &key, int bufferSize) const
 {
     const std::optional<QString> value = d->lines ? d->lines->value(d->section, key) : std::nullopt;
     if (!value || bufferSize <= 0)
@@ -277,19 +277,19 @@ QString ProfileSectionEdit::value(const QString &key, int bufferSize) const
     return result;
 }
 
-void ProfileSectionEdit::deleteKey(const QString &key)
+void ProfileSection::deleteKey(const QString &key)
 {
     if (d->lines)
         d->change(d->lines->withoutKey(d->section, key));
 }
 
-void ProfileSectionEdit::moveValue(const QString &fromKey, const QString &toKey)
+void ProfileSection::moveValue(const QString &fromKey, const QString &toKey)
 {
     if (d->lines)
         d->change(d->lines->withMovedValue(d->section, fromKey, toKey));
 }
 
-bool ProfileSectionEdit::commit()
+bool ProfileSection::commit()
 {
     if (!d->lines || d->lines->bytes() == d->read)
         return true;

@@ -73,17 +73,18 @@ bool deletePrivateProfileKey(const QString &section, const QString &key, const Q
 // its header and every line up to the next section.
 bool deletePrivateProfileSection(const QString &section, const QString &file);
 
-// One section of a profile, changed key by key in memory and written back
-// in one replace of the file: closing a hundred gaps of a section writes the
-// file once, not two hundred times. Each change gives the bytes its single
-// call would give in the file.
-class ProfileSectionEdit final
+// One section of a profile, read once: its values key by key without the
+// file being looked at again for each, and changes to them made in memory
+// and written back in one replace of the file (closing a hundred gaps of a
+// section writes the file once, not two hundred times). Each change gives
+// the bytes its single call would give in the file.
+class ProfileSection final
 {
 public:
     // The first section of that name as the file holds it now.
-    ProfileSectionEdit(const QString &section, const QString &file);
-    ~ProfileSectionEdit();
-    Q_DISABLE_COPY_MOVE(ProfileSectionEdit)
+    ProfileSection(const QString &section, const QString &file);
+    ~ProfileSection();
+    Q_DISABLE_COPY_MOVE(ProfileSection)
 
     // GetPrivateProfileStringW of one of its keys with an empty default,
     // the changes so far included.

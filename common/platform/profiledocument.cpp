@@ -159,10 +159,6 @@ void ProfileDocument::index()
             const QString name = ntfsUpper(line.name);
             if (!m_sections.contains(name))
                 m_sections.insert(name, i);
-        } else if (line.kind == Kind::Key && header >= 0) {
-            const KeyRef key{header, ntfsUpper(line.name)};
-            if (!m_keys.contains(key))
-                m_keys.insert(key, i);
         }
     }
     if (header >= 0)
@@ -181,7 +177,13 @@ qsizetype ProfileDocument::sectionEnd(qsizetype header) const
 
 qsizetype ProfileDocument::findKey(qsizetype header, const QString &key) const
 {
-    return m_keys.value(KeyRef{header, ntfsUpper(trimmedBlanks(key))}, -1);
+    const QString name = trimmedBlanks(key);
+    const qsizetype end = sectionEnd(header);
+    for (qsizetype i = header + 1; i < end; ++i) {
+        if (m_lines.at(i).kind == Kind::Key && ntfsEqual(m_lines.at(i).name, name))
+            return i;
+    }
+    return -1;
 }
 
 std::optional<QString> ProfileDocument::value(const QString &section, const QString &key) const

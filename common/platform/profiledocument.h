@@ -66,16 +66,6 @@ private:
         qsizetype sectionEnd = 0;   // a section line: the line after its last
     };
 
-    // A key of a section, by the section's header line and the key's name
-    // as compared (upper-cased).
-    struct KeyRef
-    {
-        qsizetype header;
-        QString name;
-        bool operator==(const KeyRef &) const = default;
-    };
-    friend size_t qHash(const KeyRef &ref, size_t seed) { return qHashMulti(seed, ref.header, ref.name); }
-
     void parse();
     void index();
     QByteArray withValueBytes(const QString &section, const QString &key,
@@ -101,10 +91,9 @@ private:
     qsizetype m_contentEnd = 0;   // before a stray odd byte of a UTF-16 file
     bool m_newFile = false;
     QList<Line> m_lines;
-    // The first section of each name, and the first key of each name in it:
-    // the only ones Windows finds.
+    // The first section of each name, the only one Windows finds. (Its keys
+    // are few and looked up in order.)
     QHash<QString, qsizetype> m_sections;
-    QHash<KeyRef, qsizetype> m_keys;
 };
 
 } // namespace win

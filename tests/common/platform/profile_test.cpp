@@ -314,7 +314,7 @@ TEST_F(ProfileTest, SectionEditMovesValuesWholeAndByteForByte)
     const QByteArray undefined("\x85\x40\xA0\xFDx", 5);
     writeFile(QStringLiteral("p.ini"), "[USED]\r\n1=\r\n3=" + longValue + "\r\n4=" + undefined + "  \r\n[X]\r\n");
     {
-        ProfileSectionEdit edit(QStringLiteral("USED"), file());
+        ProfileSection edit(QStringLiteral("USED"), file());
         edit.moveValue(QStringLiteral("3"), QStringLiteral("1"));
         edit.moveValue(QStringLiteral("4"), QStringLiteral("2"));
         edit.moveValue(QStringLiteral("9"), QStringLiteral("0"));
@@ -326,7 +326,7 @@ TEST_F(ProfileTest, SectionEditMovesValuesWholeAndByteForByte)
 
     const QString loneSurrogate = QStringLiteral("値") + QChar(char16_t(0xD800)) + QLatin1Char('x');
     writeFile(QStringLiteral("p.ini"), utf16le(QStringLiteral("[U]\r\n5=") + loneSurrogate + QStringLiteral("\r\n")));
-    ProfileSectionEdit edit(QStringLiteral("U"), file());
+    ProfileSection edit(QStringLiteral("U"), file());
     edit.moveValue(QStringLiteral("5"), QStringLiteral("0"));
     ASSERT_TRUE(edit.commit());
     EXPECT_EQ(readFile(QStringLiteral("p.ini")), utf16le(QStringLiteral("[U]\r\n0=") + loneSurrogate + QStringLiteral("\r\n")));
@@ -337,13 +337,13 @@ TEST_F(ProfileTest, SectionEditMovesValuesWholeAndByteForByte)
 TEST_F(ProfileTest, SectionEditWritesOnlyOverTheSectionItRead)
 {
     writeFile(QStringLiteral("p.ini"), "[A]\r\n0=x\r\n1=y\r\n[B]\r\nk=1\r\n");
-    ProfileSectionEdit edit(QStringLiteral("A"), file());
+    ProfileSection edit(QStringLiteral("A"), file());
     edit.deleteKey(QStringLiteral("0"));
     ASSERT_TRUE(write("B", "k", QStringLiteral("2")));
     ASSERT_TRUE(edit.commit());
     EXPECT_EQ(readFile(QStringLiteral("p.ini")), "[A]\r\n1=y\r\n[B]\r\nk=2\r\n");
 
-    ProfileSectionEdit late(QStringLiteral("A"), file());
+    ProfileSection late(QStringLiteral("A"), file());
     late.deleteKey(QStringLiteral("1"));
     ASSERT_TRUE(write("A", "2", QStringLiteral("z")));
     setLastError(error::Success);
