@@ -34,12 +34,15 @@ QString driveHostFolder(QChar letter);
 // a relative path, "X:name" (this process keeps no current folder per
 // drive), "\name" or a UNC name; InvalidName for characters Windows refuses
 // in names (< > : " | ? * and control characters); FilenameExcedRange for
-// a path of MaxPath characters or more. Paths are never shortened.
+// a path of MaxPath characters or more, unless it is written in the long
+// form "\\?\D:\..." (up to 32 767). Paths are never shortened. A name
+// on the host that is no UTF-8 is found by its CP932 reading (hostnames.h).
 QString toHostPath(const QString &windowsPath, ErrorCode *error = nullptr);
 
 // Windows form of a host path over the drive that maps its longest prefix
-// (whole components; the earlier letter on a tie). Relative paths are taken
-// from the current folder. Empty when no drive maps it.
+// (whole components; the earlier letter on a tie), each name as a listing
+// shows it. Relative paths are taken from the current folder. Empty when no
+// drive maps it, or when a name has no Windows form (hostnames.h).
 QString toWindowsPath(const QString &hostPath);
 
 } // namespace win
