@@ -5,8 +5,6 @@
 #include "readermessages.h"
 
 #include "platform/pathnames.h"
-#include "suitemessages.h"
-#include "ui/messagerules.h"
 
 namespace reader {
 
@@ -22,16 +20,8 @@ bool CDeliveryReaderApp::initInstance(const QStringList &arguments)
     m_nResult = 0;
     if (!acceptArgumentCount(arguments, LaunchArgumentCount))
         return false;
-    if (!loadSuiteLibrary(m_worksdataLibrary, WorksdataLibraryName))
+    if (!loadSuiteFunctions(m_worksdataLibrary, WorksdataLibraryName, m_worksdata))
         return false;
-    const std::optional<suiteapi::WorksdataFunctions> functions =
-        suiteapi::WorksdataFunctions::fromLibrary(m_worksdataLibrary);
-    if (!functions) {
-        m_worksdataLibrary.free();
-        ui::showMessage(nullptr, suitemsg::LibraryNotLoaded.arg(WorksdataLibraryName));
-        return false;
-    }
-    m_worksdata = *functions;
 
     const LaunchArguments launch = parseLaunchArguments(arguments);
     m_strDataRoot = launch.dataRoot;

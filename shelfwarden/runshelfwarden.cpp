@@ -7,9 +7,7 @@
 #include "platform/gui/windowbeacon.h"
 #include "platform/pathnames.h"
 #include "platform/suitelibrary.h"
-#include "suitemessages.h"
 #include "ui/dialogs.h"
-#include "ui/messagerules.h"
 #include "ui/scriptedrun.h"
 #include "ui/suiteapplication.h"
 
@@ -31,20 +29,15 @@ int runShelfWarden()
     const ui::SuiteApplication program(CShelfWardenApp::Title);
 
     win::SuiteLibrary library;
-    if (!ui::SuiteApplication::loadSuiteLibrary(library, SuiteCommonLibraryName))
+    suiteapi::SuiteCommonFunctions suite;
+    if (!ui::SuiteApplication::loadSuiteFunctions(library, SuiteCommonLibraryName, suite))
         return 0;
-    const std::optional<suiteapi::SuiteCommonFunctions> suite =
-        suiteapi::SuiteCommonFunctions::fromLibrary(library);
-    if (!suite) {
-        ui::showMessage(nullptr, suitemsg::LibraryNotLoaded.arg(SuiteCommonLibraryName));
-        return 0;
-    }
 
     const QString programFile = win::moduleFileName();
     const QString programFolder = win::folderOfPath(programFile);
     const QString programFileName = programFile.mid(programFolder.size());
 
-    CShelfWardenApp app(*suite);
+    CShelfWardenApp app(suite);
     app.locateDataRoot(programFolder);
     app.discoverShelves();
     // The command line as Windows gives a program started from the shell.

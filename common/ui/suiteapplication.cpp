@@ -3,7 +3,6 @@
 #include "messagerules.h"
 #include "wizardsheet.h"
 
-#include "platform/suitelibrary.h"
 #include "suitemessages.h"
 
 #include <QDialog>
@@ -40,6 +39,12 @@ bool SuiteApplication::loadSuiteLibrary(win::SuiteLibrary &library, QStringView 
         return true;
     showMessage(nullptr, suitemsg::LibraryNotLoaded.arg(windowsName));
     return false;
+}
+
+void SuiteApplication::refuseLibrary(win::SuiteLibrary &library, QStringView windowsName)
+{
+    library.free();
+    showMessage(nullptr, suitemsg::LibraryNotLoaded.arg(windowsName));
 }
 
 void SuiteApplication::runModal(QDialog &window)

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/suitelibrary.h"
+
 #include <QStringList>
 #include <QStringView>
 
-class QDialog;
+#include <optional>
 
-namespace win {
-class SuiteLibrary;
-}
+class QDialog;
 
 namespace ui {
 
@@ -53,10 +53,29 @@ public:
     // Loads a suite library by its Windows name; false after
     // "<name>がロードできません。".
     static bool loadSuiteLibrary(win::SuiteLibrary &library, QStringView windowsName);
+    // Loads the library and binds its functions (a struct of suiteapi with
+    // fromLibrary); false after the library's message when either fails.
+    template <typename Functions>
+    static bool loadSuiteFunctions(win::SuiteLibrary &library, QStringView windowsName,
+                                   Functions &functions)
+    {
+        if (!loadSuiteLibrary(library, windowsName))
+            return false;
+        if (const std::optional<Functions> bound = Functions::fromLibrary(library)) {
+            functions = *bound;
+            return true;
+        }
+        refuseLibrary(library, windowsName);
+        return false;
+    }
 
 protected:
     // 1 when the wizard ended other than by Cancel: the exit code.
     int m_nResult = 0;
+
+private:
+    // Frees a library that lacks functions, with the library's message.
+    static void refuseLibrary(win::SuiteLibrary &library, QStringView windowsName);
 };
 
 } // namespace ui
