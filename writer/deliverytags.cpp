@@ -1,5 +1,7 @@
 #include "deliverytags.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace writer {
@@ -60,8 +62,6 @@ QString tag(QStringView opening, const Element &element)
     return tag.append(QLatin1Char('>'));
 }
 
-} // namespace
-
 const QStringList &deliveryTags()
 {
     static const QStringList tags = [] {
@@ -75,6 +75,8 @@ const QStringList &deliveryTags()
     }();
     return tags;
 }
+
+} // namespace
 
 QStringView firstDeliveryTagIn(QStringView text)
 {

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QStringList>
 #include <QStringView>
 
 // The element tags of the delivery schemas that an information text must
-// not contain, lest it break the XML it is written into: for each element
-// its opening tag, then its closing tag, in the order they are searched.
+// not contain, lest it break the XML it is written into.
 namespace writer {
 
-const QStringList &deliveryTags();
-
-// The first tag of the list that occurs in the text, or an empty view.
+// Searched in a fixed order, for each element its opening tag, then its
+// closing tag: the first of them that occurs in the text, or an empty view.
 QStringView firstDeliveryTagIn(QStringView text);
 
 } // namespace writer

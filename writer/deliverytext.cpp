@@ -37,16 +37,12 @@ int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int 
 {
     if (!dst || dstCount < 1)
         return transform::Failed;
-    if (!src || !*src) {
-        *dst = 0;
+    *dst = 0;
+    // An empty text passes without the table.
+    if (!src || !*src)
         return transform::Done;
-    }
     const auto table = TransformationTable::read(folder);
-    if (!table) {
-        *dst = 0;
-        return transform::Failed;
-    }
-    return TransformDeliveryText(src, dst, dstCount, strict, *table);
+    return table ? TransformDeliveryText(src, dst, dstCount, strict, *table) : transform::Failed;
 }
 
 int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int strict,

@@ -19,7 +19,7 @@ QString hex(char16_t unit)
     return QStringLiteral("U+%1").arg(int(unit), 4, 16, QLatin1Char('0')).toUpper();
 }
 
-// The readSlots a reader takes replacements from.
+// The slots a reader takes replacements from.
 QList<int> replacementSlots()
 {
     QList<int> readSlots;
@@ -57,30 +57,31 @@ QStringList transformationTableFaults(const QList<char16_t> &table,
         return {QStringLiteral("NeedTransformation.dat has %1 units, not %2")
                     .arg(table.size()).arg(TransformationUnits)};
     }
-    const auto isPermitted = [&](char16_t unit) {
-        return std::binary_search(permitted.begin(), permitted.end(), unit);
+    const auto fault = [&](const QString &what, int index, char16_t unit) {
+        faults.append(what.arg(index).arg(hex(unit)));
     };
     QSet<char16_t> sources;
     for (int k = 0; k < SourceCount; ++k) {
         const char16_t source = table.at(k);
-        if (k <= HalfWidthKanaLast - HalfWidthKanaFirst && source != HalfWidthKanaFirst + k)
-            faults.append(QStringLiteral("source %1 is not the half-width kana %2").arg(k).arg(hex(char16_t(HalfWidthKanaFirst + k))));
+        const char16_t kana = char16_t(HalfWidthKanaFirst + k);
+        if (kana <= HalfWidthKanaLast && source != kana)
+            fault(QStringLiteral("source %1 is not the half-width kana %2"), k, kana);
         if (source == 0 || sources.contains(source))
-            faults.append(QStringLiteral("source %1 is missing or repeated").arg(k));
+            fault(QStringLiteral("source %1 (%2) is missing or repeated"), k, source);
         if (writer::isDeliverySymbol(source))
-            faults.append(QStringLiteral("source %1 is the delivery symbol %2").arg(k).arg(hex(source)));
+            fault(QStringLiteral("source %1 is the delivery symbol %2"), k, source);
         if (source == table.at(k + PlainOffset))
-            faults.append(QStringLiteral("source %1 is its own replacement").arg(k));
+            fault(QStringLiteral("source %1 (%2) is its own replacement"), k, source);
         sources.insert(source);
     }
     const QList<int> readSlots = replacementSlots();
     for (int slot : readSlots) {
-        if (!isPermitted(table.at(slot)))
-            faults.append(QStringLiteral("slot %1 holds %2, which is not permitted").arg(slot).arg(hex(table.at(slot))));
+        if (!std::binary_search(permitted.begin(), permitted.end(), table.at(slot)))
+            fault(QStringLiteral("slot %1 holds %2, which is not permitted"), slot, table.at(slot));
     }
     for (int slot = SourceCount; slot < TransformationUnits; ++slot) {
         if (!readSlots.contains(slot) && table.at(slot) != 0)
-            faults.append(QStringLiteral("unread slot %1 is not 0").arg(slot));
+            fault(QStringLiteral("unread slot %1 holds %2, not 0"), slot, table.at(slot));
     }
     return faults;
 }

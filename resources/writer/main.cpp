@@ -51,11 +51,12 @@ int main(int argc, char **argv)
     const auto table = characterlists::buildTransformationTable(*repertoire, &error);
     if (!table)
         return failWith({error});
-    const QStringList faults = characterlists::permittedListFaults(repertoire->permitted)
-                               + characterlists::transformationTableFaults(*table, repertoire->permitted);
+    const QList<char16_t> &permitted = repertoire->permitted;
+    const QStringList faults = characterlists::permittedListFaults(permitted)
+                               + characterlists::transformationTableFaults(*table, permitted);
     if (!faults.isEmpty())
         return failWith(faults);
-    if (!writeUnits(folder, PermittedFileName, repertoire->permitted)
+    if (!writeUnits(folder, PermittedFileName, permitted)
         || !writeUnits(folder, TransformationFileName, *table)) {
         return failWith({QStringLiteral("cannot write the lists into %1").arg(folder)});
     }

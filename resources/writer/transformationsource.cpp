@@ -5,6 +5,7 @@
 #include "characterlistlayout.h"
 
 #include <array>
+#include <utility>
 
 namespace characterlists {
 
@@ -12,8 +13,8 @@ namespace {
 
 using namespace writer::listlayout;
 
-// The spacing sound marks: NFKC would give the combining ones, which a
-// delivery text cannot stand alone.
+// The spacing sound marks: NFKC would give the combining ones, which cannot
+// stand alone in a delivery text.
 constexpr char16_t SpacingVoicedMark = 0x309B;      // ゛
 constexpr char16_t SpacingSemiVoicedMark = 0x309C;  // ゜
 
@@ -129,6 +130,23 @@ bool addFullWidthAlphanumerics(TableBuilder &builder)
     return true;
 }
 
+// The characters of CP932's two-byte codes, in code order.
+QList<char16_t> windowsDoubleByteCharacters(const CodecDecoder &windows)
+{
+    QList<char16_t> characters;
+    for (const auto &leads : Cp932LeadRanges) {
+        for (int lead = leads[0]; lead <= leads[1]; ++lead) {
+            for (const auto &trails : Cp932TrailRanges) {
+                for (int trail = trails[0]; trail <= trails[1]; ++trail) {
+                    if (const auto unit = windows.decode(lead, trail))
+                        characters.append(*unit);
+                }
+            }
+        }
+    }
+    return characters;
+}
+
 // The characters a Windows user can type (CP932) that JIS X 0208 lacks but
 // whose compatibility form is one JIS X 0208 character: ㊤ to 上, the
 // compatibility ideographs such as 塚 to 塚.
@@ -140,20 +158,13 @@ bool addWindowsExtensions(TableBuilder &builder, const PermittedRepertoire &repe
         *error = QStringLiteral("iconv has no CP932");
         return false;
     }
-    for (const auto &leads : Cp932LeadRanges) {
-        for (int lead = leads[0]; lead <= leads[1]; ++lead) {
-            for (const auto &trails : Cp932TrailRanges) {
-                for (int trail = trails[0]; trail <= trails[1]; ++trail) {
-                    const auto unit = windows.decode(lead, trail);
-                    if (!unit || repertoire.jisX0208.contains(*unit) || builder.hasSource(*unit))
-                        continue;
-                    const QString form = QString(QChar(*unit)).normalized(QString::NormalizationForm_KC);
-                    if (form.size() != 1 || !repertoire.jisX0208.contains(form.at(0).unicode()))
-                        continue;
-                    if (!builder.addSource(*unit, form.at(0).unicode()))
-                        return false;
-                }
-            }
+    for (char16_t unit : windowsDoubleByteCharacters(windows)) {
+        if (repertoire.jisX0208.contains(unit) || builder.hasSource(unit))
+            continue;
+        const QString form = QString(QChar(unit)).normalized(QString::NormalizationForm_KC);
+        if (form.size() == 1 && repertoire.jisX0208.contains(form.at(0).unicode())
+            && !builder.addSource(unit, form.at(0).unicode())) {
+            return false;
         }
     }
     return true;

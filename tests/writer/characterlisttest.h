@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <ostream>
+
 // A workspace with the character lists the build shipped, in the program
 // folder mapped as drive P:, and the three text services called with the
 // buffer sizes the input checks use.
@@ -36,3 +38,6 @@ protected:
 
 // The text's units as the services take them.
 const char16_t *units(const QString &text);
+
+// Failures show texts as text.
+void PrintTo(const QString &text, std::ostream *stream);
