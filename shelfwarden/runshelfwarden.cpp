@@ -2,16 +2,20 @@
 
 #include "cshelfwardenapp.h"
 #include "netprofresetdlg.h"
-#include "suitecommonlibrary.h"
 
 #include "platform/fileops.h"
 #include "platform/gui/windowbeacon.h"
+#include "platform/pathnames.h"
+#include "platform/suitelibrary.h"
+#include "suitemessages.h"
 #include "ui/dialogs.h"
+#include "ui/messagerules.h"
 #include "ui/scriptedrun.h"
-
-#include <QGuiApplication>
+#include "ui/suiteapplication.h"
 
 namespace {
+
+constexpr QStringView SuiteCommonLibraryName = u"suitecommon.DLL";
 
 const QString WarningText = QStringLiteral(
     "本機能は、\n\n"
@@ -24,23 +28,23 @@ const QString WarningText = QStringLiteral(
 
 int runShelfWarden()
 {
-    QGuiApplication::setApplicationDisplayName(CShelfWardenApp::Title);
+    const ui::SuiteApplication program(CShelfWardenApp::Title);
 
-    SuiteCommonLibrary suite;
-    if (!suite.load()) {
-        ui::messageBox(nullptr,
-                       QString::fromUtf16(SuiteCommonLibrary::LibraryName)
-                           + QStringLiteral("がロードできません。"),
-                       QString(), ui::Buttons::Ok, ui::Icon::Error);
+    win::SuiteLibrary library;
+    if (!ui::SuiteApplication::loadSuiteLibrary(library, SuiteCommonLibraryName))
+        return 0;
+    const std::optional<suiteapi::SuiteCommonFunctions> suite =
+        suiteapi::SuiteCommonFunctions::fromLibrary(library);
+    if (!suite) {
+        ui::showMessage(nullptr, suitemsg::LibraryNotLoaded.arg(SuiteCommonLibraryName));
         return 0;
     }
 
     const QString programFile = win::moduleFileName();
-    const qsizetype slash = programFile.lastIndexOf(QLatin1Char('\\'));
-    const QString programFolder = programFile.left(slash + 1);
-    const QString programFileName = programFile.mid(slash + 1);
+    const QString programFolder = win::folderOfPath(programFile);
+    const QString programFileName = programFile.mid(programFolder.size());
 
-    CShelfWardenApp app(suite);
+    CShelfWardenApp app(*suite);
     app.locateDataRoot(programFolder);
     app.discoverShelves();
     // The command line as Windows gives a program started from the shell.

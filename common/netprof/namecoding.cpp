@@ -14,6 +14,8 @@ bool isHexDigit(QChar c)
 
 } // namespace
 
+namespace netprof {
+
 QString EncodeName(const QString &name)
 {
     return QString::fromLatin1(win::toAnsi(name).toHex());
@@ -25,3 +27,5 @@ QString DecodeName(const QString &hexText)
         return hexText;
     return win::fromAnsi(QByteArray::fromHex(hexText.toLatin1()));
 }
+
+} // namespace netprof

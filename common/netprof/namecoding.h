@@ -6,6 +6,8 @@
 // the hexadecimal text of their ANSI (CP932) bytes, so that any name fits
 // a profile key's value and a group section's name.
 
+namespace netprof {
+
 // Two lower-case hexadecimal digits per ANSI byte.
 QString EncodeName(const QString &name);
 
@@ -14,3 +16,5 @@ QString EncodeName(const QString &name);
 // writer's plain name) and is returned unchanged, so it stays visible and
 // removable.
 QString DecodeName(const QString &hexText);
+
+} // namespace netprof
