@@ -1,7 +1,8 @@
 #include "characterlistinput.h"
 
-#include "characterlistfile.h"
 #include "fuzzsupport.h"
+
+#include "platform/pathnames.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,13 +22,13 @@ std::optional<CharacterListInput> CharacterListInput::take(const std::uint8_t *d
     input.bufferSelector = data[0] >> 2;
     ++data;
     --size;
-    input.folder = writer::characterlistfile::programFolder();
+    input.folder = win::programFolder();
     if (ownList) {
         const std::size_t taken = std::min(size, listBytes);
         const QString path = writeInput(listFileName.toString(), data, taken);
         if (path.isEmpty())
             return std::nullopt;
-        input.folder = path.left(path.lastIndexOf(QLatin1Char('\\')));
+        input.folder = win::folderOfPath(path);
         data += taken;
         size -= taken;
     }
