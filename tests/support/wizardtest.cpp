@@ -7,11 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-void PrintTo(const QString &text, std::ostream *stream)
-{
-    *stream << '"' << text.toStdString() << '"';
-}
-
 StandInPage::StandInPage(int templateId)
     : ui::PropertyPage(templateId, QString())
 {

@@ -9,10 +9,6 @@
 #include <QStringList>
 
 #include <memory>
-#include <ostream>
-
-// Texts as they read in failure messages.
-void PrintTo(const QString &text, std::ostream *stream);
 
 // Stands in for a neighbour of the page under test: offers Back and Next
 // and lets the user go either way.
