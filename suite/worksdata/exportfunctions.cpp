@@ -3,12 +3,6 @@
 
 extern "C" {
 
-int DNInfMake(const char16_t *, int, int, const char16_t *, const char16_t *, int, char16_t *,
-              const char16_t *, const char16_t *, int, char16_t *)
-{
-    return 0;
-}
-
 int DNKoujiInfGet2(const char16_t *, char16_t *buffer)
 {
     if (buffer)
@@ -19,23 +13,6 @@ int DNKoujiInfGet2(const char16_t *, char16_t *buffer)
 int DNErrInfMake4(char16_t *, int)
 {
     return 0;
-}
-
-int GetCooperatorCount(const char16_t *)
-{
-    return 0;
-}
-
-int IsCooperatorInstalled(const char16_t *, int, int)
-{
-    return 0;
-}
-
-const char16_t *GetCooperatorAppName(const char16_t *, int, char16_t *buffer, int)
-{
-    if (buffer)
-        buffer[0] = u'\0';
-    return buffer;
 }
 
 } // extern "C"
