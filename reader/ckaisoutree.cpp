@@ -3,7 +3,7 @@
 #include "importsettings.h"
 #include "jetdao/cdaoexception.h"
 #include "readerids.h"
-#include "readermessagebox.h"
+#include "ui/messagerules.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
@@ -57,7 +57,7 @@ void CKaisouTree::BuildFolderTree(ImportSettings &settings)
     if (!KoujiMaster::copyTemplate(settings.m_strProgramDir)) {
         // The import stops here, as the message says: no tree, and the
         // page refuses to be shown.
-        showMessage(this, KoujiMaster::TemplateCopyFailed.toString());
+        ui::showMessage(this, KoujiMaster::TemplateCopyFailed.toString());
         settings.m_nTreeError = 1;
         return;
     }
@@ -156,14 +156,14 @@ void CKaisouTree::reportUnreadablePhotos()
 {
     const PhotoFileCounter::Unreadable &unreadable = m_counter.unreadable();
     if (unreadable.count > 0)
-        showMessage(this, PhotosUnreadable.arg(QString::number(unreadable.count), unreadable.firstPath));
+        ui::showMessage(this, PhotosUnreadable.arg(QString::number(unreadable.count), unreadable.firstPath));
 }
 
 bool CKaisouTree::refuseLongName(const QString &name)
 {
     if (name.size() <= MaxFolderNameLength)
         return false;
-    showMessage(this, FolderNameTooLong.toString());
+    ui::showMessage(this, FolderNameTooLong.toString());
     return true;
 }
 

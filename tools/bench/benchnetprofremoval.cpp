@@ -10,8 +10,8 @@
 #include "benchsupport.h"
 
 #include "computerremoval.h"
-#include "namecoding.h"
-#include "netprofile.h"
+#include "netprof/namecoding.h"
+#include "netprof/netprofile.h"
 #include "usagelists.h"
 
 #include "platform/winpath.h"
@@ -60,13 +60,13 @@ QByteArray netProfile(int sections)
         for (int key = 0; key < ComputersPerGroup; ++key) {
             const QString computer = group == 0 && key == 0 ? QString::fromLatin1(Target)
                                                             : QStringLiteral("PC-%1-%2").arg(group).arg(key);
-            bytes += keyLine(key, EncodeName(computer));
+            bytes += keyLine(key, netprof::EncodeName(computer));
         }
     }
     for (const QLatin1String section : netprof::UsageSections) {
         bytes += '[' + QByteArray(section.data(), section.size()) + "]\r\n";
         for (int key = 0; key < UsageEntries; ++key)
-            bytes += keyLine(key, EncodeName(key == 0 ? QString::fromLatin1(Target)
+            bytes += keyLine(key, netprof::EncodeName(key == 0 ? QString::fromLatin1(Target)
                                                       : QStringLiteral("PC-0-%1").arg(key % ComputersPerGroup)));
     }
     return bytes;
