@@ -1,6 +1,6 @@
 #include "deliverygenerator.h"
 
-#include "sampledtds.h"
+#include "officialdtds.h"
 #include "samplefiles.h"
 #include "samplejpeg.h"
 #include "samplephotoplanner.h"
@@ -56,7 +56,7 @@ bool DeliveryGenerator::generate(const QString &folder)
         && samplefiles::writeFile(hostPath(folder, QString::fromUtf16(IndexFile)), indexXml(),
                                   &m_errorText)
         && writeText(hostPath(folder, QString::fromUtf16(IndexDtdFile)),
-                     QString::fromUtf16(sampledtds::IndexC04));
+                     QString::fromUtf16(officialdtds::IndexC04));
 }
 
 QByteArray DeliveryGenerator::indexXml() const
