@@ -181,6 +181,38 @@ bool deleteFile(const QString &path)
     return true;
 }
 
+bool readFileStart(const QString &path, qsizetype maxBytes, QByteArray *bytes)
+{
+    HostEntry entry;
+    const QString host = existingHostPath(path, &entry);
+    if (host.isEmpty())
+        return false;
+    if (entry.directory)
+        return fail(error::AccessDenied);
+    const int file = ::open(QFile::encodeName(host).constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return failFromErrno(errno);
+    bytes->resize(qMax<qsizetype>(maxBytes, 0));
+    qsizetype done = 0;
+    while (done < bytes->size()) {
+        const ssize_t got = ::read(file, bytes->data() + done, size_t(bytes->size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int reason = errno;
+            ::close(file);
+            bytes->clear();
+            return failFromErrno(reason);
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    ::close(file);
+    bytes->truncate(done);
+    return true;
+}
+
 bool setFileAttributesNormal(const QString &path)
 {
     HostEntry entry;

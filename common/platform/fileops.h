@@ -2,6 +2,7 @@
 
 #include "winerror.h"
 
+#include <QByteArray>
 #include <QString>
 
 // The Win32 file and system calls the programs make. Every function sets
@@ -20,6 +21,10 @@ bool copyFile(const QString &source, const QString &target, bool failIfExists);
 bool moveFileReplace(const QString &source, const QString &target);
 // DeleteFileW: AccessDenied for a folder or a read-only file.
 bool deleteFile(const QString &path);
+// CreateFileW for reading and ReadFile of at most maxBytes from the start
+// of the file into *bytes: short files give what they hold. FileNotFound /
+// PathNotFound for what is missing, AccessDenied for a folder.
+bool readFileStart(const QString &path, qsizetype maxBytes, QByteArray *bytes);
 // SetFileAttributesW(FILE_ATTRIBUTE_NORMAL): clears read-only (the owner's
 // write bit, which stands for it here and which Windows' rules honour even
 // for root).

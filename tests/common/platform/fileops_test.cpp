@@ -140,6 +140,24 @@ TEST_F(FileOpsTest, MoveAndDelete)
     EXPECT_FALSE(QFile::exists(hostPath(QStringLiteral("a.dat"))));
 }
 
+TEST_F(FileOpsTest, ReadFileStartTakesAtMostTheBytesAsked)
+{
+    writeFile(QStringLiteral("list.dat"), "0123456789");
+    QByteArray bytes;
+    EXPECT_TRUE(readFileStart(winPath(QStringLiteral("LIST.DAT")), 4, &bytes));
+    EXPECT_EQ(bytes, QByteArray("0123"));
+    EXPECT_TRUE(readFileStart(winPath(QStringLiteral("list.dat")), 64, &bytes));
+    EXPECT_EQ(bytes, QByteArray("0123456789")) << "a short file gives what it holds";
+
+    makeFolder(QStringLiteral("folder"));
+    EXPECT_EQ(failureOf([&] { return readFileStart(winPath(QStringLiteral("folder")), 4, &bytes); }),
+              error::AccessDenied);
+    EXPECT_EQ(failureOf([&] { return readFileStart(winPath(QStringLiteral("gone")), 4, &bytes); }),
+              error::FileNotFound);
+    EXPECT_EQ(failureOf([&] { return readFileStart(winPath(QStringLiteral("gone\\x")), 4, &bytes); }),
+              error::PathNotFound);
+}
+
 TEST_F(FileOpsTest, DriveTypes)
 {
     makeFolder(QStringLiteral("data"));
