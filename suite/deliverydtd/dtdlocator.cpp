@@ -62,8 +62,8 @@ DtdSource DtdLocator::locate(const std::string &systemId) const
 
 QString DtdLocator::fileNameOf(const QString &systemId)
 {
-    const qsizetype separator =
-        qMax(qMax(systemId.lastIndexOf(u'/'), systemId.lastIndexOf(u'\\')), systemId.lastIndexOf(u':'));
+    const qsizetype separator = qMax(qMax(systemId.lastIndexOf(u'/'), systemId.lastIndexOf(u'\\')),
+                                     systemId.lastIndexOf(u':'));
     return win::withoutTrailingDotsAndBlanks(systemId.mid(separator + 1).trimmed());
 }
 

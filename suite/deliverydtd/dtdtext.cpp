@@ -32,7 +32,7 @@ bool isUtf8Name(const QByteArray &encoding)
 } // namespace
 
 std::optional<DtdText::Decoded> DtdText::decode(const QByteArray &bytes,
-                                                 const QByteArray &documentEncoding)
+                                                const QByteArray &documentEncoding)
 {
     for (const ByteOrderMark &mark : ByteOrderMarks) {
         if (bytes.startsWith(mark.bytes)) {
@@ -57,8 +57,8 @@ std::optional<DtdText::Decoded> DtdText::decode(const QByteArray &bytes,
     for (const QByteArray &encoding : std::as_const(candidates)) {
         if (const std::optional<QString> text = decodeAs(bytes, encoding)) {
             const QByteArray name = XmlStream::isShiftJisName(encoding) ? QByteArray(ShiftJis)
-                : isUtf8Name(encoding)                                 ? QByteArray(Utf8)
-                                                                       : encoding;
+                : isUtf8Name(encoding)                                  ? QByteArray(Utf8)
+                                                                        : encoding;
             return Decoded {withoutTextDeclaration(*text), QString::fromLatin1(name)};
         }
     }

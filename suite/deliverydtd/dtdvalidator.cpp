@@ -56,7 +56,7 @@ DtdValidator::Result DtdValidator::validateFile(const QString &hostPath)
             token = stream->next();
         result.wellFormed = token == XmlStream::Token::End;
         if (!result.wellFormed)
-            result.notWellFormed = {stream->line(), stream->errorMessage()};
+            result.notWellFormed = {stream->errorLine(), stream->errorText()};
     }
     result.dtd = validator.dtd();
     result.invalid = validator.invalid();
@@ -75,7 +75,9 @@ QString DtdValidator::Result::describe() const
         return QStringLiteral("cannot be opened");
     QStringList lines;
     if (!wellFormed)
-        lines.append(QStringLiteral("not well-formed: ") + notWellFormed.message);
+        lines.append(QStringLiteral("line %1: not well-formed: %2")
+                         .arg(notWellFormed.line)
+                         .arg(notWellFormed.message));
     switch (dtd.origin) {
     case DtdSource::Origin::None:
         lines.append(QStringLiteral("names no DTD"));

@@ -194,7 +194,7 @@ QByteArray XmlStream::declaredEncoding(const QByteArray &head)
 bool XmlStream::isShiftJisName(const QByteArray &encoding)
 {
     static const QList<QByteArray> shiftJisNames = {
-        "shift_jis", "shift-jis", "sjis",  "x-sjis", "ms_kanji",
+        "shift_jis",  "shift-jis",   "sjis",  "x-sjis", "ms_kanji",
         "csshiftjis", "windows-31j", "cp932", "ms932",
     };
     return shiftJisNames.contains(encoding.toLower());
@@ -319,8 +319,9 @@ xmlParserInputPtr XmlStream::loadExternalEntity(const char *, const char *,
         return nullptr;
     Private &d = *stream->d;
     d.dtdServed = true;
-    xmlParserInputBufferPtr buffer = xmlParserInputBufferCreateMem(
-        d.dtdText.constData(), int(d.dtdText.size()), XML_CHAR_ENCODING_UTF8);
+    xmlParserInputBufferPtr buffer =
+        xmlParserInputBufferCreateMem(d.dtdText.constData(), int(d.dtdText.size()),
+                                      XML_CHAR_ENCODING_UTF8);
     if (!buffer)
         return nullptr;
     xmlParserInputPtr input = xmlNewIOInputStream(context, buffer, XML_CHAR_ENCODING_UTF8);

@@ -70,6 +70,9 @@ public:
     // Why the document could not be read and on which line, as the
     // readers report it.
     QString errorMessage() const;
+    // The same in two parts: the parser's text and the line.
+    QString errorText() const { return m_errorText; }
+    int errorLine() const { return m_errorLine; }
 
     // The encoding to force on a document whose first bytes are head:
     // "CP932" for the Shift_JIS family, empty to let the declaration rule.
