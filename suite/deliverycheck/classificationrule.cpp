@@ -93,7 +93,12 @@ bool ClassificationRule::holdsLists() const
 
 int ClassificationRule::lineOf(const Photo &photo, Level level) const
 {
-    return photo.lines[level] > 0 ? photo.lines[level] : photo.line;
+    // A missing level is reported where the levels above it stand.
+    for (int at = level; at >= MajorClass; --at) {
+        if (photo.lines[at] > 0)
+            return photo.lines[at];
+    }
+    return photo.line;
 }
 
 } // namespace deliverycheck

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <bitset>
 #include <optional>
 #include <vector>
 
@@ -29,7 +30,14 @@ public:
     QString in(const QString &text);
 
 private:
+    static constexpr int AsciiCount = 0x80;
+
+    bool isPermittedAscii(const QString &text) const;
+
     std::optional<writer::PermittedCharacters> m_list;
+    // Printable ASCII units the list permits, asked once: most values are
+    // numbers, codes and names in ASCII alone, which then need no search.
+    std::bitset<AsciiCount> m_permittedAscii;
     QString m_listPath;
     int m_strict;
     std::vector<char16_t> m_found;
