@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <array>
+
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/xmlreader.h>
@@ -81,6 +84,12 @@ struct XmlStream::Private
     std::unique_ptr<Validation> validation;
     QByteArray dtdText;
     bool dtdServed = false;
+    // The elements whose validity errors were reported last, by node and
+    // line: libxml2's reader validates each element twice (as it passes it
+    // and as the parser ends it), so the second report of one is dropped.
+    // Nodes are freed as the stream goes on, so only recent ones count.
+    std::array<std::pair<const void *, long>, 16> reportedInvalid {};
+    std::size_t nextReported = 0;
     xmlExternalEntityLoader savedLoader = nullptr;
     XmlStream *savedStream = nullptr;
 
@@ -293,10 +302,8 @@ void XmlStream::onError(void *self, xmlError *error)
 {
     auto *stream = static_cast<XmlStream *>(self);
     if (error && error->domain == XML_FROM_VALID && stream->d->validation) {
-        if (error->level >= XML_ERR_ERROR && stream->d->validation->report) {
-            stream->d->validation->report(
-                error->line, QString::fromUtf8(error->message ? error->message : "").trimmed());
-        }
+        if (error->level >= XML_ERR_ERROR)
+            stream->reportInvalid(error);
         return;
     }
     // Warnings (an undeclared entity in a document with an external DTD)
@@ -307,6 +314,25 @@ void XmlStream::onError(void *self, xmlError *error)
     if (stream->m_errorText.isEmpty())
         stream->m_errorText = QStringLiteral("XMLを読み込めません");
     stream->m_errorLine = error->line;
+}
+
+void XmlStream::reportInvalid(xmlError *error)
+{
+    Private &p = *d;
+    const auto *node = static_cast<const xmlNode *>(error->node);
+    const long nodeLine = node ? xmlGetLineNo(node) : -1;
+    if (node) {
+        const std::pair<const void *, long> key(node, nodeLine);
+        if (std::find(p.reportedInvalid.begin(), p.reportedInvalid.end(), key)
+            != p.reportedInvalid.end())
+            return;
+        p.reportedInvalid[p.nextReported++ % p.reportedInvalid.size()] = key;
+    }
+    // The element's own line rather than where the parser has got to.
+    const int line = nodeLine > 0 ? int(nodeLine) : error->line;
+    if (p.validation->report)
+        p.validation->report(line,
+                             QString::fromUtf8(error->message ? error->message : "").trimmed());
 }
 
 xmlParserInputPtr XmlStream::loadExternalEntity(const char *, const char *,

@@ -89,6 +89,7 @@ private:
     static std::unique_ptr<XmlStream> open(const QString &hostPath,
                                            std::unique_ptr<Validation> validation);
     static void onError(void *self, struct _xmlError *error);
+    void reportInvalid(struct _xmlError *error);
     static struct _xmlParserInput *loadExternalEntity(const char *url, const char *id,
                                                       struct _xmlParserCtxt *context);
 
