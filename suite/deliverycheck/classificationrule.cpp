@@ -3,8 +3,7 @@
 #include "checkmessages.h"
 #include "checkreport.h"
 
-#include <algorithm>
-#include <iterator>
+#include <QSet>
 
 namespace deliverycheck {
 
@@ -22,16 +21,16 @@ constexpr const char16_t *Categories[] = {
     u"出来形管理写真",     u"災害写真",     u"事故写真",     u"その他",
 };
 
-template <std::size_t N>
-bool listed(const char16_t *const (&list)[N], const QString &value)
+// Looked up for every photo, so by hash.
+template <std::size_t N> QSet<QString> setOf(const char16_t *const (&list)[N])
 {
-    return std::find_if(std::begin(list), std::end(list),
-                        [&value](const char16_t *entry) { return value == QStringView(entry); })
-        != std::end(list);
+    QSet<QString> set;
+    for (const char16_t *entry : list)
+        set.insert(QString::fromUtf16(entry));
+    return set;
 }
 
-template <std::size_t N>
-QString joined(const char16_t *const (&list)[N])
+template <std::size_t N> QString joined(const char16_t *const (&list)[N])
 {
     QStringList texts;
     for (const char16_t *entry : list)
@@ -62,14 +61,16 @@ void ClassificationRule::check(const QString &file, const Photo &photo)
                        QString::fromUtf16(itemName(level)), message);
     };
 
+    static const QSet<QString> majorClasses = setOf(MajorClasses);
+    static const QSet<QString> categories = setOf(Categories);
     // An empty 写真-大分類 is the item check's finding.
-    if (!major.isEmpty() && holdsLists() && !listed(MajorClasses, major))
+    if (!major.isEmpty() && holdsLists() && !majorClasses.contains(major))
         error(MajorClass, messages::UnknownMajorClass.arg(major, joined(MajorClasses)));
 
     if (major == QStringView(WorkClass)) {
         if (category.isEmpty())
             error(Category, messages::CategoryRequired.toString());
-        else if (holdsLists() && !listed(Categories, category))
+        else if (holdsLists() && !categories.contains(category))
             error(Category, messages::UnknownCategory.arg(category, joined(Categories)));
     } else if (!major.isEmpty() && !category.isEmpty()) {
         m_report.notice(RuleClass::Items, file, lineOf(photo, Category),
@@ -80,8 +81,9 @@ void ClassificationRule::check(const QString &file, const Photo &photo)
     for (const Level level : {WorkType, Kind, SubKind}) {
         const Level upper = Level(level - 1);
         if (!photo.values[level].isEmpty() && photo.values[upper].isEmpty()) {
-            error(level, messages::LevelWithoutUpper.arg(QString::fromUtf16(itemName(level)),
-                                                          QString::fromUtf16(itemName(upper))));
+            error(level,
+                  messages::LevelWithoutUpper.arg(QString::fromUtf16(itemName(level)),
+                                                  QString::fromUtf16(itemName(upper))));
         }
     }
 }

@@ -12,11 +12,6 @@ DeliveryTree::Entry *DeliveryTree::Folder::find(const QString &name)
     return found == byUpperName.cend() ? nullptr : &entries[*found];
 }
 
-const DeliveryTree::Entry *DeliveryTree::Folder::find(const QString &name) const
-{
-    return const_cast<Folder *>(this)->find(name);
-}
-
 DeliveryTree::DeliveryTree(const QString &rootHostPath)
 {
     m_folders.append({QString(), rootHostPath, {}, {}});
@@ -59,11 +54,6 @@ DeliveryTree::Folder *DeliveryTree::folder(const QString &relative)
 {
     const auto found = m_byUpperPath.constFind(upperPath(relative));
     return found == m_byUpperPath.cend() ? nullptr : &m_folders[*found];
-}
-
-const DeliveryTree::Folder *DeliveryTree::folder(const QString &relative) const
-{
-    return const_cast<DeliveryTree *>(this)->folder(relative);
 }
 
 DeliveryTree::Entry *DeliveryTree::entry(const QString &relative)

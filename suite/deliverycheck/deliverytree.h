@@ -30,7 +30,6 @@ public:
 
         // Nothing when the folder holds no entry of that name.
         Entry *find(const QString &name);
-        const Entry *find(const QString &name) const;
     };
 
     explicit DeliveryTree(const QString &rootHostPath);
@@ -38,7 +37,6 @@ public:
     // The folder at a relative path (either separator, any case); nothing
     // when there is no such folder.
     Folder *folder(const QString &relative);
-    const Folder *folder(const QString &relative) const;
     // The entry at a relative path; nothing when there is none.
     Entry *entry(const QString &relative);
     // Marks the entry at a relative path, if there is one, as named.

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include <bitset>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -30,16 +30,21 @@ public:
     QString in(const QString &text);
 
 private:
-    static constexpr int AsciiCount = 0x80;
+    enum class Verdict : std::uint8_t { Unknown, Permitted, Forbidden };
 
-    bool isPermittedAscii(const QString &text) const;
+    // Whether every unit of the text is one the service permitted before.
+    bool isKnownPermitted(const QString &text);
+    QString collect(const QString &text);
 
     std::optional<writer::PermittedCharacters> m_list;
-    // Printable ASCII units the list permits, asked once: most values are
-    // numbers, codes and names in ASCII alone, which then need no search.
-    std::bitset<AsciiCount> m_permittedAscii;
     QString m_listPath;
     int m_strict;
+    // The service's verdict on each unit it has been asked about alone. A
+    // unit's verdict does not depend on its neighbours (but for CR before
+    // LF, which is left to the service), and a delivery's millions of
+    // texts hold a few thousand distinct units, so a text made of units
+    // known to be permitted needs no search.
+    std::vector<Verdict> m_verdicts;
     std::vector<char16_t> m_found;
 };
 

@@ -19,9 +19,10 @@ td.number{text-align:right})";
 QByteArray HtmlReport::document(const CheckReport &report)
 {
     const QString title = messages::ReportTitle.toString();
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-                                  "<title>%1</title>\n<style>%2</style>\n</head>\n<body>\n<h1>%1</h1>\n")
-                       .arg(title.toHtmlEscaped(), QString::fromLatin1(Style));
+    QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>%1</title>\n<style>%2</style>\n</head>\n<body>\n<h1>%1</h1>\n")
+            .arg(title.toHtmlEscaped(), QString::fromLatin1(Style));
     html += QStringLiteral("<ul>\n");
     for (const QString &line : reporttext::summary(report))
         html += QStringLiteral("<li>%1</li>\n").arg(line.toHtmlEscaped());
@@ -29,7 +30,8 @@ QByteArray HtmlReport::document(const CheckReport &report)
     if (report.outcome() == CheckReport::Outcome::NotADelivery)
         html += QStringLiteral("<p>%1</p>\n").arg(report.notADeliveryReason().toHtmlEscaped());
 
-    html += QStringLiteral("<p><strong>%1</strong></p>\n").arg(reporttext::result(report).toHtmlEscaped());
+    html += QStringLiteral("<p><strong>%1</strong></p>\n")
+                .arg(reporttext::result(report).toHtmlEscaped());
     html += QStringLiteral("<table>\n<tr>") + cell(messages::ClassHeading.toString(), "th")
         + cell(messages::Error.toString(), "th") + cell(messages::Notice.toString(), "th")
         + QStringLiteral("</tr>\n");
@@ -40,20 +42,22 @@ QByteArray HtmlReport::document(const CheckReport &report)
                   .arg(report.count(ruleClass, Level::Notice));
     }
     html += QStringLiteral("<tr>") + cell(messages::TotalHeading.toString())
-        + QStringLiteral("<td class=\"number\">%1</td><td class=\"number\">%2</td></tr>\n</table>\n")
+        + QStringLiteral(
+              "<td class=\"number\">%1</td><td class=\"number\">%2</td></tr>\n</table>\n")
               .arg(report.count(Level::Error))
               .arg(report.count(Level::Notice));
 
     if (!report.findings().isEmpty()) {
-        html += QStringLiteral("<h2>%1</h2>\n<table>\n<tr>").arg(messages::MessageHeading.toString());
-        for (const QStringView heading : {messages::LevelHeading, messages::ClassHeading,
-                                          messages::FileHeading, messages::LineHeading,
-                                          messages::ItemHeading, messages::MessageHeading})
+        html +=
+            QStringLiteral("<h2>%1</h2>\n<table>\n<tr>").arg(messages::MessageHeading.toString());
+        for (const QStringView heading :
+             {messages::LevelHeading, messages::ClassHeading, messages::FileHeading,
+              messages::LineHeading, messages::ItemHeading, messages::MessageHeading})
             html += cell(heading.toString(), "th");
         html += QStringLiteral("</tr>\n");
         for (const Level level : {Level::Error, Level::Notice}) {
-            const QString rowClass = level == Level::Error ? QStringLiteral("error")
-                                                           : QStringLiteral("notice");
+            const QString rowClass =
+                level == Level::Error ? QStringLiteral("error") : QStringLiteral("notice");
             for (const Finding &finding : report.findings(level)) {
                 html += QStringLiteral("<tr class=\"%1\">").arg(rowClass)
                     + cell(reporttext::level(finding.level))

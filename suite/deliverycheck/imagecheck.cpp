@@ -59,9 +59,9 @@ void ImageCheck::check(const QString &relative, const QString &hostPath, bool dr
     const qint64 pixels = qint64(size.width()) * size.height();
     if (!drawing && size.isValid() && (pixels < MinPixels || pixels > MaxPixels)) {
         m_report.notice(RuleClass::Images, relative, 0, QString(),
-                        messages::PixelsOutside.arg(
-                            QString::number(size.width()), QString::number(size.height()),
-                            QString::number(pixels)));
+                        messages::PixelsOutside.arg(QString::number(size.width()),
+                                                    QString::number(size.height()),
+                                                    QString::number(pixels)));
     }
 }
 

@@ -13,7 +13,8 @@ namespace deliverycheck {
 namespace {
 
 constexpr char16_t FolderNameSuffix[] = u"フォルダ名";
-const QStringList PeriodStartItems = {QStringLiteral("工期開始日"), QStringLiteral("履行期間-着手")};
+const QStringList PeriodStartItems = {QStringLiteral("工期開始日"),
+                                      QStringLiteral("履行期間-着手")};
 const QStringList PeriodEndItems = {QStringLiteral("工期終了日"), QStringLiteral("履行期間-完了")};
 
 } // namespace

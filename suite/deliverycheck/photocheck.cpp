@@ -187,8 +187,9 @@ void PhotoCheck::resolveFolders()
     if (m_foldersResolved)
         return;
     m_foldersResolved = true;
-    m_facts.photoFolder = resolveFolder(m_photoFolderValue, QStringLiteral("写真フォルダ名"),
-                                        DeliveryTree::join(m_documentFolder, QStringLiteral("PIC")));
+    m_facts.photoFolder =
+        resolveFolder(m_photoFolderValue, QStringLiteral("写真フォルダ名"),
+                      DeliveryTree::join(m_documentFolder, QStringLiteral("PIC")));
     m_facts.drawingFolder =
         resolveFolder(m_drawingFolderValue, QStringLiteral("参考図フォルダ名"),
                       DeliveryTree::join(m_documentFolder, QStringLiteral("DRA")));
@@ -274,13 +275,12 @@ bool PhotoCheck::isOnThisMedium()
         return true;
     const int media = m_photo.media.text.toInt();
     if (media < 1) {
-        m_report.error(RuleClass::Items, m_file, m_photo.media.line,
-                       QString::fromUtf16(MediaItem), messages::MediaNumberZero.toString());
+        m_report.error(RuleClass::Items, m_file, m_photo.media.line, QString::fromUtf16(MediaItem),
+                       messages::MediaNumberZero.toString());
         return true;
     }
     if (m_index.mediaTotal > 0 && media > m_index.mediaTotal) {
-        m_report.error(RuleClass::Items, m_file, m_photo.media.line,
-                       QString::fromUtf16(MediaItem),
+        m_report.error(RuleClass::Items, m_file, m_photo.media.line, QString::fromUtf16(MediaItem),
                        messages::MediaNumberOver.arg(m_photo.media.text,
                                                      QString::number(m_index.mediaTotal)));
         return true;
@@ -299,9 +299,9 @@ void PhotoCheck::checkFile(const Value &name, const QString &item, const QString
     DeliveryTree::Folder *holder = folder.isEmpty() ? nullptr : m_tree.folder(folder);
     DeliveryTree::Entry *entry = holder ? holder->find(name.text) : nullptr;
     if (!entry || entry->directory) {
-        m_report.error(RuleClass::Structure, m_file, name.line, item,
-                       (drawing ? messages::MissingDrawingFile : messages::MissingPhotoFile)
-                           .arg(name.text));
+        m_report.error(
+            RuleClass::Structure, m_file, name.line, item,
+            (drawing ? messages::MissingDrawingFile : messages::MissingPhotoFile).arg(name.text));
         return;
     }
     entry->named = true;
@@ -315,11 +315,11 @@ void PhotoCheck::checkDate()
         return;
     const std::optional<QDate> date = DeliveryDate::parse(m_photo.date.text);
     if (date && (*date < *m_index.periodStart || *date > *m_index.periodEnd)) {
-        m_report.error(RuleClass::Items, m_file, m_photo.date.line, QString::fromUtf16(DateItem),
-                       messages::OutsidePeriod.arg(
-                           m_photo.date.text,
-                           m_index.periodStart->toString(QStringLiteral("yyyy-MM-dd")),
-                           m_index.periodEnd->toString(QStringLiteral("yyyy-MM-dd"))));
+        m_report.error(
+            RuleClass::Items, m_file, m_photo.date.line, QString::fromUtf16(DateItem),
+            messages::OutsidePeriod.arg(m_photo.date.text,
+                                        m_index.periodStart->toString(QStringLiteral("yyyy-MM-dd")),
+                                        m_index.periodEnd->toString(QStringLiteral("yyyy-MM-dd"))));
     }
 }
 

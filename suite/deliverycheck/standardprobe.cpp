@@ -9,13 +9,15 @@ namespace deliverycheck {
 PhotoStandard StandardProbe::determine(const QString &indexHostPath, const QString &photoHostPath)
 {
     QString indexCriterion;
-    if (const auto stream = indexHostPath.isEmpty() ? nullptr : XmlStream::fromFile(indexHostPath)) {
+    if (const auto stream =
+            indexHostPath.isEmpty() ? nullptr : XmlStream::fromFile(indexHostPath)) {
         IndexXmlReader reader(*stream);
         reader.read();
         indexCriterion = reader.criterion();
     }
     PhotoBasicInfo basic;
-    if (const auto stream = photoHostPath.isEmpty() ? nullptr : XmlStream::fromFile(photoHostPath)) {
+    if (const auto stream =
+            photoHostPath.isEmpty() ? nullptr : XmlStream::fromFile(photoHostPath)) {
         PhotoXmlReader reader(*stream);
         // 基礎情報 comes before the first photo, where the read stops.
         reader.read([](const PhotoRecord &) { return false; });

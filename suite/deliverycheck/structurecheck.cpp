@@ -30,10 +30,14 @@ StructureCheck::StructureCheck(CheckReport &report, DeliveryTree &tree)
 bool StructureCheck::isHiddenOrSystem(const QString &name)
 {
     static const QSet<QString> systemNames = {
-        QStringLiteral("THUMBS.DB"),         QStringLiteral("EHTHUMBS.DB"),
-        QStringLiteral("EHTHUMBS_VISTA.DB"), QStringLiteral("DESKTOP.INI"),
-        QStringLiteral("$RECYCLE.BIN"),      QStringLiteral("RECYCLER"),
-        QStringLiteral("SYSTEM VOLUME INFORMATION"), QStringLiteral("__MACOSX"),
+        QStringLiteral("THUMBS.DB"),
+        QStringLiteral("EHTHUMBS.DB"),
+        QStringLiteral("EHTHUMBS_VISTA.DB"),
+        QStringLiteral("DESKTOP.INI"),
+        QStringLiteral("$RECYCLE.BIN"),
+        QStringLiteral("RECYCLER"),
+        QStringLiteral("SYSTEM VOLUME INFORMATION"),
+        QStringLiteral("__MACOSX"),
         QStringLiteral("ICON\r"),
     };
     // Dot files are hidden on this host and come from other systems
@@ -47,8 +51,9 @@ void StructureCheck::run(const QList<Described> &described)
     for (const DeliveryTree::Folder &folder : m_tree.folders()) {
         for (const DeliveryTree::Entry &entry : folder.entries) {
             if (isHiddenOrSystem(entry.name))
-                m_report.error(RuleClass::Structure, DeliveryTree::join(folder.relative, entry.name),
-                               0, QString(), messages::HiddenOrSystemFile.toString());
+                m_report.error(RuleClass::Structure,
+                               DeliveryTree::join(folder.relative, entry.name), 0, QString(),
+                               messages::HiddenOrSystemFile.toString());
         }
     }
 
@@ -67,8 +72,7 @@ void StructureCheck::run(const QList<Described> &described)
                                messages::NameNotUpperCase.arg(entry.name));
             if (!entry.named)
                 m_report.notice(RuleClass::Structure, file, 0, QString(),
-                                (entry.directory ? messages::UnnamedFolder
-                                                 : messages::UnnamedFile)
+                                (entry.directory ? messages::UnnamedFolder : messages::UnnamedFile)
                                     .arg(place.document));
         }
     }

@@ -20,11 +20,11 @@ public:
 
     DtdSource locate(const std::string &systemId) const;
 
+private:
     // The first syntax error of a DTD's text with its line ("… (3行目)");
     // empty when it reads as a DTD.
     static QString syntaxError(const QByteArray &utf8);
 
-private:
     // A DTD is a few kilobytes; a larger file is not read.
     static constexpr qint64 MaxDtdBytes = 1 << 20;
 

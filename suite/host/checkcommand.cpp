@@ -37,7 +37,8 @@ bool isWindowsPath(const QString &path)
 // command line a host path is taken as well, through the drive table.
 QString windowsPathOf(const QString &path)
 {
-    return isWindowsPath(path) ? path : win::toWindowsPath(QDir::cleanPath(QDir(path).absolutePath()));
+    return isWindowsPath(path) ? path
+                               : win::toWindowsPath(QDir::cleanPath(QDir(path).absolutePath()));
 }
 
 QString hostPathOf(const QString &path)

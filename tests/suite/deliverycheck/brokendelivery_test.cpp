@@ -108,13 +108,15 @@ const Case Cases[] = {
          d.write(QStringLiteral("PHOTO/PIC/P0000004.JPG"),
                  SampleJpeg::bytes().left(SampleJpeg::bytes().size() / 2));
      },
-     Level::Error, RuleClass::Images, u"PHOTO\\PIC\\P0000004.JPG", u"", u"画像として読み込めません"},
-    {"PngNamedJpg", [](const auto &d) { d.write(QStringLiteral("PHOTO/PIC/P0000006.JPG"), pngBytes()); },
+     Level::Error, RuleClass::Images, u"PHOTO\\PIC\\P0000004.JPG", u"",
+     u"画像として読み込めません"},
+    {"PngNamedJpg",
+     [](const auto &d) { d.write(QStringLiteral("PHOTO/PIC/P0000006.JPG"), pngBytes()); },
      Level::Error, RuleClass::Images, u"PHOTO\\PIC\\P0000006.JPG", u"",
      u"JPEG形式の画像ではありません（png）"},
     {"PhotoXmlThatIsNotXml",
-     [](const auto &d) { d.setText(QStringLiteral("写真の一覧は別紙のとおり\r\n")); },
-     Level::Error, RuleClass::Grammar, PhotoXml, u"", u"XMLとして正しくありません", u"写真の一覧"},
+     [](const auto &d) { d.setText(QStringLiteral("写真の一覧は別紙のとおり\r\n")); }, Level::Error,
+     RuleClass::Grammar, PhotoXml, u"", u"XMLとして正しくありません", u"写真の一覧"},
     {"IndexThatIsNotXml",
      [](const auto &d) {
          d.replace(QStringLiteral("</constdata>"), QStringLiteral("</constdat>"), 1,
@@ -123,10 +125,13 @@ const Case Cases[] = {
      Level::Error, RuleClass::Grammar, u"INDEX_C.XML", u"", u"XMLとして正しくありません",
      u"</constdat>"},
     {"PhotoXmlAgainstItsDtd",
-     [](const auto &d) { d.replace(QStringLiteral("<写真タイトル>現地調査状況</写真タイトル>"), QString()); },
+     [](const auto &d) {
+         d.replace(QStringLiteral("<写真タイトル>現地調査状況</写真タイトル>"), QString());
+     },
      Level::Error, RuleClass::Grammar, PhotoXml, u"", u"DTDに適合しません", u"", AnyLine},
     {"PhotoDtdMissing", [](const auto &d) { d.remove(QStringLiteral("PHOTO/PHOTO05.DTD")); },
-     Level::Error, RuleClass::Structure, u"PHOTO\\PHOTO05.DTD", u"", u"DTD PHOTO05.DTD がありません"},
+     Level::Error, RuleClass::Structure, u"PHOTO\\PHOTO05.DTD", u"",
+     u"DTD PHOTO05.DTD がありません"},
     {"LowerCaseFileName",
      [](const auto &d) {
          d.replace(QStringLiteral(">P0000007.JPG<"), QStringLiteral(">p0000007.jpg<"));
@@ -137,18 +142,20 @@ const Case Cases[] = {
      [](const auto &d) {
          d.replace(QStringLiteral(">P0000008.JPG<"), QStringLiteral(">..\\..\\P0000008.JPG<"));
      },
-     Level::Error, RuleClass::Items, PhotoXml, u"写真ファイル名", u"ファイル名にフォルダが含まれています",
-     u"..\\..\\P0000008"},
+     Level::Error, RuleClass::Items, PhotoXml, u"写真ファイル名",
+     u"ファイル名にフォルダが含まれています", u"..\\..\\P0000008"},
     {"WorkPhotoWithoutCategory",
-     [](const auto &d) { d.replace(QStringLiteral("<写真区分>施工状況写真</写真区分>"), QString()); },
+     [](const auto &d) {
+         d.replace(QStringLiteral("<写真区分>施工状況写真</写真区分>"), QString());
+     },
      Level::Error, RuleClass::Items, PhotoXml, u"写真区分",
      u"写真-大分類が「工事」の写真には写真区分を記入します", u"<写真-大分類>工事<", 2},
     {"UnknownMajorClass",
      [](const auto &d) {
          d.replace(QStringLiteral("<写真-大分類>調査<"), QStringLiteral("<写真-大分類>点検<"));
      },
-     Level::Error, RuleClass::Items, PhotoXml, u"写真-大分類", u"写真-大分類「点検」は基準の分類にありません",
-     u"<写真-大分類>点検<"},
+     Level::Error, RuleClass::Items, PhotoXml, u"写真-大分類",
+     u"写真-大分類「点検」は基準の分類にありません", u"<写真-大分類>点検<"},
     {"KindWithoutWorkType",
      [](const auto &d) { d.replace(QStringLiteral("<工種>道路土工</工種>"), QString()); },
      Level::Error, RuleClass::Items, PhotoXml, u"種別", u"種別 を記入するときは 工種 も記入します",
@@ -161,8 +168,8 @@ const Case Cases[] = {
      u"メディア番号 3 がメディア総枚数 1 を超えています", u"<メディア番号>3<"},
     {"ConstructionPeriodReversed",
      [](const auto &d) {
-         d.replace(QStringLiteral("<工期開始日>2024-04-01<"), QStringLiteral("<工期開始日>2025-04-01<"),
-                   1, QStringLiteral("INDEX_C.XML"));
+         d.replace(QStringLiteral("<工期開始日>2024-04-01<"),
+                   QStringLiteral("<工期開始日>2025-04-01<"), 1, QStringLiteral("INDEX_C.XML"));
      },
      Level::Error, RuleClass::Items, u"INDEX_C.XML", u"工期開始日",
      u"工期開始日 2025-04-01 が 工期終了日 2025-03-31 より後です", u"<工期開始日>"},

@@ -103,10 +103,10 @@ std::string describe(const CheckReport &report)
 {
     QString text;
     for (const Finding &finding : report.findings()) {
-        text += QStringLiteral("%1 [%2] %3 %4 %5: %6\n")
-                    .arg(reporttext::level(finding.level), reporttext::ruleClass(finding.ruleClass),
-                         finding.file, QString::number(finding.line), finding.item,
-                         finding.message);
+        text +=
+            QStringLiteral("%1 [%2] %3 %4 %5: %6\n")
+                .arg(reporttext::level(finding.level), reporttext::ruleClass(finding.ruleClass),
+                     finding.file, QString::number(finding.line), finding.item, finding.message);
     }
     return text.toStdString();
 }

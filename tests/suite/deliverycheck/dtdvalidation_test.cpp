@@ -81,7 +81,8 @@ TEST(DtdTextTest, EachFileIsReadInItsOwnEncoding)
          "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>" + sjis(text), "UTF-8", "Shift_JIS"},
     };
     for (const Case &c : cases) {
-        const std::optional<DtdText::Decoded> decoded = DtdText::decode(c.bytes, c.documentEncoding);
+        const std::optional<DtdText::Decoded> decoded =
+            DtdText::decode(c.bytes, c.documentEncoding);
         ASSERT_TRUE(decoded) << c.name;
         EXPECT_EQ(decoded->text, text) << c.name;
         EXPECT_EQ(decoded->encoding, QLatin1String(c.encoding)) << c.name;
