@@ -189,3 +189,24 @@ TEST_F(DeliveryCheckTest, RealWorldQuirksAreReportedWhereTheyAre)
         EXPECT_FALSE(finding.message.contains(QStringLiteral("P0000104.JPG がありません")));
     }
 }
+
+TEST_F(DeliveryCheckTest, DeliverySymbolsAreForbiddenOnlyUnderNexcosEarlierEdition)
+{
+    const auto titleFindings = [this](DeliveryOptions::Standard standard) {
+        QDir(hostPath(QString::fromUtf16(Delivery))).removeRecursively();
+        generate({Photos, standard, DeliveryOptions::Encoding::ShiftJis});
+        // A full-width bracket twice, and a line break, which is permitted.
+        replace(QStringLiteral("<写真タイトル>"), QStringLiteral("<写真タイトル>（Ａ）\r\n（Ｂ）"));
+        QStringList messages;
+        const CheckReport report = check();
+        for (const Finding &finding : report.findings()) {
+            if (finding.item == u"写真タイトル")
+                messages.append(finding.message);
+        }
+        return messages;
+    };
+    EXPECT_EQ(titleFindings(DeliveryOptions::Standard::Nexco2006),
+              QStringList {QStringLiteral("使用できない文字「（）」が含まれています")});
+    EXPECT_EQ(titleFindings(DeliveryOptions::Standard::Nexco2012), QStringList());
+    EXPECT_EQ(titleFindings(DeliveryOptions::Standard::Mlit), QStringList());
+}
