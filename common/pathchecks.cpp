@@ -149,3 +149,8 @@ ShelfPathSyntax CheckShelfPathSyntax(const QString &path)
         return ShelfPathSyntax::Malformed;
     return ShelfPathSyntax::Acceptable;
 }
+
+QString PathMissingMessage(const QString &path)
+{
+    return QStringLiteral("パス(%1)が存在しません。\n%2").arg(path, MalformedPathHint);
+}

@@ -3,6 +3,7 @@
 #include "platform/winerror.h"
 
 #include <QString>
+#include <QStringView>
 
 // Checks the wizard pages make before they trust a folder typed by the
 // user. Paths are Windows-form paths of at most 259 characters.
@@ -39,3 +40,11 @@ enum class ShelfPathSyntax {
 // trailing or doubled backslash, no character Windows refuses in names,
 // and not an existing file.
 ShelfPathSyntax CheckShelfPathSyntax(const QString &path);
+
+// What the pages tell the user when a typed path is malformed: it may hold
+// characters that paths cannot hold or that lie outside JIS X 0208.
+inline constexpr QStringView MalformedPathHint =
+    u"パス名に使用できない文字、もしくは環境依存文字(JIS X 0208以外の文字)が使用されている可能性があります。";
+
+// "パス(<path>)が存在しません。" followed by the hint on a line of its own.
+QString PathMissingMessage(const QString &path);

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "importsettings.h"
-#include "worksdatafunctions.h"
 
 #include "platform/suitelibrary.h"
+#include "suiteapi/worksdatafunctions.h"
+#include "ui/suiteapplication.h"
 
 #include <QStringList>
 
@@ -21,19 +22,15 @@ class CWizSheet;
 //         app.runWizard(sheet);
 //     }
 //     return app.exitInstance();
-class CDeliveryReaderApp : public ImportSettings
+class CDeliveryReaderApp final : public ui::SuiteApplication, public ImportSettings
 {
 public:
     // The name the suite's construction-data library is loaded by.
     static constexpr QStringView WorksdataLibraryName = u"worksdata.dll";
 
     CDeliveryReaderApp();
-    ~CDeliveryReaderApp();
+    ~CDeliveryReaderApp() override;
     Q_DISABLE_COPY_MOVE(CDeliveryReaderApp)
-
-    // The command line as the program was given it, program name first.
-    // Taken before QApplication, which removes the options it knows.
-    static QStringList commandLine(int argc, char **argv);
 
     // Start-up before the wizard: refuses a command line other than the
     // host application's three arguments, loads worksdata (each refusal
@@ -42,16 +39,14 @@ public:
     bool initInstance(const QStringList &arguments);
     // The worksdata functions; valid after a successful initInstance()
     // until runWizard() returns.
-    const WorksdataFunctions &worksdata() const { return m_worksdata; }
+    const suiteapi::WorksdataFunctions &worksdata() const { return m_worksdata; }
     // Runs the wizard modally, keeps its outcome as the exit code and
     // frees worksdata.
     void runWizard(CWizSheet &sheet);
-    // The process exit code: 1 when the wizard was finished, else 0.
-    int exitInstance() const { return m_nResult; }
 
 private:
     win::SuiteLibrary m_worksdataLibrary;
-    WorksdataFunctions m_worksdata;
+    suiteapi::WorksdataFunctions m_worksdata;
 };
 
 } // namespace reader

@@ -4,9 +4,10 @@
 #include "importsummary.h"
 #include "inputsettingsfile.h"
 #include "readerids.h"
-#include "readermessagebox.h"
 #include "readermessages.h"
 
+#include "suitemessages.h"
+#include "ui/messagerules.h"
 #include "ui/reportlist.h"
 #include "ui/wizardsheet.h"
 #include "ui_page141_summary.h"
@@ -50,7 +51,7 @@ bool CDialog10::onWizardFinish()
     // whole; otherwise the user may retry or cancel.
     const QString path = inputSettingsPath();
     if (!writeInputSettings(m_settings, path)) {
-        showMessage(this, msg::FileOpenFailed.arg(path));
+        ui::showMessage(this, suitemsg::FileOpenFailed.arg(path));
         return false;
     }
     return true;
@@ -62,10 +63,8 @@ void CDialog10::fillSummary()
     if (!m_bColumnsAdded) {
         const QString labelHeading = summaryLabelHeading();
         const QString valueHeading = summaryValueHeading(m_settings);
-        list->insertColumn(0, labelHeading, Qt::AlignLeft,
-                           list->textWidth(labelHeading) + ColumnMargin);
-        list->insertColumn(1, valueHeading, Qt::AlignLeft,
-                           list->textWidth(valueHeading) + ColumnMargin + ValueColumnExtra);
+        list->insertHeadingColumn(0, labelHeading, Qt::AlignLeft, ColumnMargin);
+        list->insertHeadingColumn(1, valueHeading, Qt::AlignLeft, ColumnMargin + ValueColumnExtra);
         m_bColumnsAdded = true;
     }
     list->deleteAllItems();

@@ -2,7 +2,6 @@
 
 #include "importsettings.h"
 #include "readerids.h"
-#include "readermessagebox.h"
 #include "readermessages.h"
 #include "ui/controls.h"
 #include "ui/waitcursor.h"
@@ -10,6 +9,7 @@
 #include "ui_page136_photoinfo.h"
 
 #include "jetdao/cdaoexception.h"
+#include "ui/messagerules.h"
 
 namespace reader {
 
@@ -55,7 +55,7 @@ int CDialog3::onWizardNext()
         failure = m_classificationMaster.BuildClassificationTree(m_settings.m_strProgramDir);
     }
     if (!failure.isEmpty())
-        showMessage(this, failure);
+        ui::showMessage(this, failure);
     return 0;
 }
 
@@ -91,7 +91,7 @@ std::optional<QList<PhotoInfoRecord>> CDialog3::readPhotoInfo()
         const ui::WaitCursor wait;
         return PhotoInfoTable::readAll(PhotoInfoTable::databasePath());
     } catch (const JETDAO::CDaoException &e) {
-        showMessage(this, e.GetErrorMessage());
+        ui::showMessage(this, e.GetErrorMessage());
         return std::nullopt;
     }
 }
@@ -102,8 +102,8 @@ void CDialog3::makeColumns(const PhotoListLayout &layout)
     list->deleteAllColumns();
     int position = 0;
     for (const PhotoListLayout::Column &column : layout.columns()) {
-        list->insertColumn(position++, column.heading, column.alignment,
-                           list->textWidth(column.heading) + PhotoListLayout::HeadingMargin);
+        list->insertHeadingColumn(position++, column.heading, column.alignment,
+                                  PhotoListLayout::HeadingMargin);
     }
     m_columns = layout.columns();
 }

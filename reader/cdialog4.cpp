@@ -1,11 +1,11 @@
 #include "cdialog4.h"
 
 #include "readerids.h"
-#include "readermessagebox.h"
 #include "readermessages.h"
 
 #include "ui/controls.h"
 #include "ui/dataexchange.h"
+#include "ui/messagerules.h"
 #include "ui/wizardsheet.h"
 #include "ui_page134_albummethod.h"
 
@@ -81,7 +81,7 @@ int CDialog4::onWizardNext()
         return ui::WizardSheet::Stay;
     // Compared unsigned, so that negative counts are refused too.
     if (unsigned(m_nCount) > unsigned(MaxPhotosPerAlbum) || m_nCount == 0) {
-        showMessage(this, CountOutOfRange);
+        ui::showMessage(this, CountOutOfRange);
         m_ui->countEdit->setFocus();
         return ui::WizardSheet::Stay;
     }

@@ -2,14 +2,15 @@
 
 #include "importsettings.h"
 #include "readerids.h"
-#include "readermessagebox.h"
 #include "readermessages.h"
 
 #include "pathchecks.h"
 #include "platform/fileops.h"
+#include "suitemessages.h"
 #include "ui/controls.h"
 #include "ui/dataexchange.h"
 #include "ui/dialogs.h"
+#include "ui/messagerules.h"
 #include "ui/wizardsheet.h"
 #include "ui_page133_importmode.h"
 
@@ -22,13 +23,9 @@ namespace reader {
 namespace {
 
 const QString PathIncorrect = QStringLiteral("入力したパス(%1)が正しくありません。\n\n再入力してください。");
-const QString PathMalformed = QStringLiteral(
-    "パス(%1)が存在しません。\n"
-    "パス名に使用できない文字、もしくは環境依存文字(JIS X 0208以外の文字)が使用されている可能性があります。");
 const QString CreatePath = QStringLiteral("パス(%1)を\n\n新規に作成しますか？");
 const QString FolderHoldsData = QStringLiteral(
     "指定されたフォルダに既存データがあります。データのないフォルダを選択してください。");
-const QString ErrorCaption = QStringLiteral("エラー");
 const QString BrowseTitle = QStringLiteral("本棚作成フォルダパスを選択してください");
 
 } // namespace
@@ -111,11 +108,11 @@ bool CDialog9::acceptShelfFolder()
 
     switch (CheckShelfPathSyntax(path)) {
     case ShelfPathSyntax::TooShort:
-        showMessage(this, PathIncorrect.arg(path));
+        ui::showMessage(this, PathIncorrect.arg(path));
         m_ui->shelfEdit->setFocus();
         return false;
     case ShelfPathSyntax::Malformed:
-        showMessage(this, PathMalformed.arg(path));
+        ui::showMessage(this, PathMissingMessage(path));
         m_ui->shelfEdit->setFocus();
         return false;
     case ShelfPathSyntax::Acceptable:
@@ -125,7 +122,7 @@ bool CDialog9::acceptShelfFolder()
     if (!FolderHasEntries(path, false) && !createShelfFolder(path))
         return false;
     if (FolderHasEntries(path, true)) {
-        showMessage(this, FolderHoldsData);
+        ui::showMessage(this, FolderHoldsData);
         m_ui->browseButton->setFocus();
         return false;
     }
@@ -134,14 +131,14 @@ bool CDialog9::acceptShelfFolder()
 
 bool CDialog9::createShelfFolder(const QString &path)
 {
-    if (showMessage(this, CreatePath.arg(path), ui::Buttons::YesNo) != ui::IDYES) {
+    if (ui::showMessage(this, CreatePath.arg(path), ui::Buttons::YesNo) != ui::IDYES) {
         m_ui->shelfEdit->setFocus();
         return false;
     }
     win::createDirectory(path);
     // A folder that may not be listed may still take the bookshelf.
     if (!FolderExists(path, true) && win::lastError() != win::error::AccessDenied) {
-        ui::messageBox(nullptr, PathMalformed.arg(path), ErrorCaption, ui::Buttons::Ok,
+        ui::messageBox(nullptr, PathMissingMessage(path), suitemsg::ErrorCaption.toString(), ui::Buttons::Ok,
                        ui::Icon::Error, true);
         m_ui->shelfEdit->setFocus();
         return false;

@@ -3,14 +3,14 @@
 #include "deliveryclassification.h"
 #include "importsettings.h"
 #include "readerids.h"
-#include "readermessagebox.h"
 #include "readermessages.h"
-#include "worksdatafunctions.h"
 
 #include "pathchecks.h"
+#include "suiteapi/worksdatafunctions.h"
 #include "ui/controls.h"
 #include "ui/dataexchange.h"
 #include "ui/dialogs.h"
+#include "ui/messagerules.h"
 #include "ui/waitcursor.h"
 #include "ui/wizardsheet.h"
 #include "ui_page137_rootfolder.h"
@@ -44,7 +44,7 @@ bool canBeListed(const QString &folder)
 
 } // namespace
 
-CDialogA::CDialogA(ImportSettings &settings, const WorksdataFunctions &worksdata, QWidget *parent)
+CDialogA::CDialogA(ImportSettings &settings, const suiteapi::WorksdataFunctions &worksdata, QWidget *parent)
     : ui::PropertyPage(ids::rootfolder::Template, msg::WizardCaption.toString(), parent),
       m_settings(settings),
       m_worksdata(worksdata),
@@ -99,12 +99,12 @@ int CDialogA::onWizardNext()
         return readStandardDelivery(classification.root, classification.planFlag);
     case GovernmentBuildingDelivery:
         if (isDriveRoot(m_strFolder)) {
-            showMessage(this, ConstructionFolderWanted);
+            ui::showMessage(this, ConstructionFolderWanted);
             return ui::WizardSheet::Stay;
         }
         return ids::standardversion::Template;
     default:
-        showMessage(this, StandardUndetermined);
+        ui::showMessage(this, StandardUndetermined);
         return ui::WizardSheet::Stay;
     }
 }
@@ -121,7 +121,7 @@ int CDialogA::readStandardDelivery(const QString &root, int planFlag)
             != 0;
     }
     if (!read) {
-        showMessage(this, StandardUndetermined);
+        ui::showMessage(this, StandardUndetermined);
         folderEdit()->setFocus();
         return ui::WizardSheet::Stay;
     }
@@ -169,7 +169,7 @@ void CDialogA::reportMissingFolder()
     // user gets, and the box must not repeat it when the message box takes
     // the focus away.
     const QScopedValueRollback quiet(m_bFolderCheckQuiet, true);
-    showMessage(this, PathMissing.arg(m_strFolder));
+    ui::showMessage(this, PathMissing.arg(m_strFolder));
 }
 
 QLineEdit *CDialogA::folderEdit() const

@@ -12,10 +12,13 @@ class Page137RootFolder;
 
 class QLineEdit;
 
+namespace suiteapi {
+struct WorksdataFunctions;
+}
+
 namespace reader {
 
 struct ImportSettings;
-struct WorksdataFunctions;
 
 // Page 137: the delivery root folder. Next classifies the folder and has
 // worksdata read a standard delivery once per folder.
@@ -24,7 +27,7 @@ class CDialogA : public ui::PropertyPage
     Q_OBJECT
 
 public:
-    CDialogA(ImportSettings &settings, const WorksdataFunctions &worksdata,
+    CDialogA(ImportSettings &settings, const suiteapi::WorksdataFunctions &worksdata,
              QWidget *parent = nullptr);
     ~CDialogA() override;
 
@@ -43,7 +46,7 @@ private:
     QLineEdit *folderEdit() const;
 
     ImportSettings &m_settings;
-    const WorksdataFunctions &m_worksdata;
+    const suiteapi::WorksdataFunctions &m_worksdata;
     std::unique_ptr<Ui::Page137RootFolder> m_ui;
     QString m_strFolder;
     // While set, the box's focus-loss check stays quiet: this page reports

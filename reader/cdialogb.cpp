@@ -4,8 +4,9 @@
 #include "folderalbumplanner.h"
 #include "importsettings.h"
 #include "readerids.h"
-#include "readermessagebox.h"
 #include "readermessages.h"
+
+#include "ui/messagerules.h"
 #include "ui/waitcursor.h"
 #include "ui/wizardsheet.h"
 #include "ui_page138_hierarchy.h"
@@ -70,17 +71,17 @@ int CDialogB::onWizardNext()
     }
     switch (result) {
     case FolderAlbumPlanner::Result::TooManyAlbums:
-        showMessage(this, TooManyAlbums.toString());
+        ui::showMessage(this, TooManyAlbums.toString());
         return ui::WizardSheet::Stay;
     case FolderAlbumPlanner::Result::TooManyFolders:
-        showMessage(this, TooManyFolders.toString());
+        ui::showMessage(this, TooManyFolders.toString());
         return ui::WizardSheet::Stay;
     case FolderAlbumPlanner::Result::Planned:
         break;
     }
     if (m_settings.m_nPhotoCount != 0)
         return ids::importmode::Template;
-    showMessage(this, NoPhotos.toString());
+    ui::showMessage(this, NoPhotos.toString());
     return ids::hierarchy::Template;
 }
 

@@ -3,7 +3,7 @@
 #include "importsettings.h"
 #include "jetdao/cdaoexception.h"
 #include "readerids.h"
-#include "readermessagebox.h"
+#include "ui/messagerules.h"
 
 #include <QBitmap>
 #include <QKeyEvent>
@@ -51,7 +51,7 @@ void CKaisouTree::BuildFolderTree(ImportSettings &settings)
     loadTickImages();
     m_root = {settings.m_strDataPath, RootDisplayName(settings.m_strDataPath), settings.m_nStd2012 != 0};
     if (!KoujiMaster::copyTemplate(settings.m_strProgramDir)) {
-        showMessage(this, KoujiMaster::TemplateCopyFailed.toString());
+        ui::showMessage(this, KoujiMaster::TemplateCopyFailed.toString());
         return;
     }
     m_counter = PhotoFileCounter();
@@ -147,7 +147,7 @@ bool CKaisouTree::refuseLongName(const QString &name)
 {
     if (name.size() <= MaxFolderNameLength)
         return false;
-    showMessage(this, FolderNameTooLong.toString());
+    ui::showMessage(this, FolderNameTooLong.toString());
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include "photoinfotable.h"
 
 #include "jetdao/jetdao.h"
-#include "photodbschema.h"
+#include "photodb/photodbschema.h"
 
 namespace reader {
 

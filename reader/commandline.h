@@ -2,9 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
-
-#include <optional>
 
 namespace reader {
 
@@ -19,13 +16,8 @@ struct LaunchArguments
     int noNewShelf = 0;  // nonzero: no new bookshelf may be created
 };
 
-// The arguments of a run (program name first); nothing when their count
-// is wrong, and the program then refuses with msg::NotCooperating.
-std::optional<LaunchArguments> parseLaunchArguments(const QStringList &arguments);
-
-// The C runtime's _wtoi: leading blanks skipped, an optional sign, then the
-// leading decimal digits; 0 when there are none ("abc"), "3abc" gives 3.
-// Values beyond int are clamped to its limits.
-int crtToInt(QStringView text);
+// The arguments of a run: the program name, then LaunchArgumentCount
+// arguments (the count is checked before, see ui::SuiteApplication).
+LaunchArguments parseLaunchArguments(const QStringList &arguments);
 
 } // namespace reader

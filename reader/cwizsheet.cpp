@@ -2,7 +2,7 @@
 
 namespace reader {
 
-CWizSheet::CWizSheet(ImportSettings &settings, const WorksdataFunctions &worksdata,
+CWizSheet::CWizSheet(ImportSettings &settings, const suiteapi::WorksdataFunctions &worksdata,
                      QWidget *parent)
     : ui::WizardSheet(parent),
       m_rootFolderPage(settings, worksdata),

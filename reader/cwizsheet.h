@@ -11,10 +11,13 @@
 
 #include "ui/wizardsheet.h"
 
+namespace suiteapi {
+struct WorksdataFunctions;
+}
+
 namespace reader {
 
 struct ImportSettings;
-struct WorksdataFunctions;
 
 // The import wizard: its eight pages in the order that gives their
 // default Next and Back neighbours. Each page chooses its successor
@@ -26,7 +29,7 @@ class CWizSheet : public ui::WizardSheet
     Q_OBJECT
 
 public:
-    CWizSheet(ImportSettings &settings, const WorksdataFunctions &worksdata,
+    CWizSheet(ImportSettings &settings, const suiteapi::WorksdataFunctions &worksdata,
               QWidget *parent = nullptr);
     ~CWizSheet() override;
 

@@ -1,6 +1,6 @@
 #include "deliveryclassification.h"
 
-#include "worksdatafunctions.h"
+#include "suiteapi/worksdatafunctions.h"
 
 #include "platform/findfile.h"
 #include "platform/winpath.h"
@@ -115,7 +115,7 @@ bool FolderHasOnlyImages(const QString &folder)
 }
 
 DeliveryClassification ClassifyDeliveryFolder(const QString &path,
-                                              const WorksdataFunctions &worksdata)
+                                              const suiteapi::WorksdataFunctions &worksdata)
 {
     QString root = path;
     QString photoPath = path;

@@ -4,9 +4,11 @@
 
 #include <QString>
 
-namespace reader {
-
+namespace suiteapi {
 struct WorksdataFunctions;
+}
+
+namespace reader {
 
 // What ClassifyDeliveryFolder found in a delivery root folder.
 struct DeliveryClassification
@@ -37,6 +39,6 @@ bool FolderHasOnlyImages(const QString &folder);
 // Decides what kind of delivery the folder typed on the root folder page
 // holds, asking worksdata whether it is a PHOTO folder and for the plan flag.
 DeliveryClassification ClassifyDeliveryFolder(const QString &path,
-                                              const WorksdataFunctions &worksdata);
+                                              const suiteapi::WorksdataFunctions &worksdata);
 
 } // namespace reader

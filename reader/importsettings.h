@@ -51,8 +51,6 @@ struct ImportSettings
     // the photos under the ticked folders.
     int m_nPhotoCount = 200;
     int m_nClassLevel = 2;
-    // 1 when the wizard ended other than by Cancel: the exit code.
-    int m_nResult = 0;
     // Government-building editions: 平成24年版 (the default) or 平成14年.
     int m_nStd2012 = 1;
     int m_nStd2002 = 0;

@@ -2,14 +2,15 @@
 
 #include "importsettings.h"
 
-#include "platform/fileops.h"
-#include "platform/textfile.h"
+#include "settingsfile.h"
 
 #include <QStringList>
 
 namespace reader {
 
 namespace {
+
+using settingsfile::line;
 
 // Values of the file that the host application knows by number.
 constexpr int ImportModeNewShelf = 1;
@@ -20,16 +21,6 @@ constexpr int FileNamesInJapanese = 2;
 constexpr int FileNamesGovernmentBuilding2012 = 28;
 // type= of a government-building delivery: albums from ticked folders.
 constexpr int AlbumsFromFolders = 3;
-
-QString line(QStringView key, const QString &value)
-{
-    return key.toString() + u'=' + value;
-}
-
-QString line(QStringView key, int value)
-{
-    return line(key, QString::number(value));
-}
 
 void appendStandardDelivery(const ImportSettings &settings, QStringList &lines)
 {
@@ -99,7 +90,7 @@ QStringList inputSettingsLines(const ImportSettings &settings)
 
 QString inputSettingsPath()
 {
-    return win::tempPath() + InputSettingsFileName.toString();
+    return settingsfile::tempFilePath(InputSettingsFileName);
 }
 
 bool writeInputSettings(const ImportSettings &settings, const QString &path)
@@ -107,14 +98,8 @@ bool writeInputSettings(const ImportSettings &settings, const QString &path)
     // The host application carries out whatever file it finds after the
     // wizard, so a half-written or stale one must never be left behind: the
     // file is written beside the old one and renamed over it at close.
-    win::TextFile file;
-    if (!file.open(path, win::TextFile::Mode::WriteReplace))
-        return false;
-    for (const QString &text : inputSettingsLines(settings)) {
-        if (!file.write(text + u'\n'))
-            return false;
-    }
-    return file.close();
+    return settingsfile::writeLines(path, inputSettingsLines(settings),
+                                    win::TextFile::Mode::WriteReplace);
 }
 
 } // namespace reader

@@ -4,6 +4,7 @@
 #include "jetdao/cdaorecordset.h"
 #include "jetdao/cdaoworkspace.h"
 #include "platform/fileops.h"
+#include "platform/pathnames.h"
 
 namespace reader {
 
@@ -25,15 +26,6 @@ QString wholeTableQuery()
     return QStringLiteral("select * from %1").arg(Table);
 }
 
-// The folder and the name with one backslash between them: the program
-// folder is kept with its trailing backslash.
-QString fileInFolder(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(QLatin1Char('\\')))
-        return folder + name;
-    return folder + QLatin1Char('\\') + name;
-}
-
 } // namespace
 
 KoujiMaster::KoujiMaster() = default;
@@ -51,7 +43,7 @@ bool KoujiMaster::copyTemplate(const QString &programDir)
     const QString target = path();
     if (target.isEmpty())
         return false;
-    const QString source = fileInFolder(programDir, QString::fromUtf16(TemplateName));
+    const QString source = win::joinPath(programDir, QString::fromUtf16(TemplateName));
     return win::copyFile(source, target, false) && win::setFileAttributesNormal(target);
 }
 

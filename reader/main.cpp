@@ -7,7 +7,7 @@
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = reader::CDeliveryReaderApp::commandLine(argc, argv);
+    const QStringList arguments = ui::SuiteApplication::commandLine(argc, argv);
     ui::ScriptedRun::prepare();
     QApplication application(argc, argv);
 

@@ -2,7 +2,7 @@
 
 #include "jetdao/cdaodatabase.h"
 #include "jetdao/cdaorecordset.h"
-#include "photodbschema.h"
+#include "photodb/photodbschema.h"
 #include "platform/fileops.h"
 
 namespace reader {

@@ -1,9 +1,9 @@
 #include "computerremoval.h"
 
-#include "namecoding.h"
-#include "netprofile.h"
 #include "sectioncompaction.h"
 
+#include "netprof/namecoding.h"
+#include "netprof/netprofile.h"
 #include "platform/profile.h"
 
 namespace {
@@ -20,7 +20,7 @@ void compactSection(const QString &file, const QString &section,
 void RemoveComputer(const QString &profilePath, const QString &displayedName,
                     bool fromSharingList)
 {
-    const QString encoded = EncodeName(displayedName);
+    const QString encoded = netprof::EncodeName(displayedName);
     const auto isEncoded = [&encoded](const QString &value) {
         return value.compare(encoded, Qt::CaseInsensitive) == 0;
     };

@@ -1,28 +1,21 @@
 #include "cshelfwardenapp.h"
 
 #include "shelfpaths.h"
-#include "suiteservices.h"
 
 #include "platform/fileops.h"
+#include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "suitedata/suitelayout.h"
 
 namespace {
 
-const QString ProfileFileName = QStringLiteral("Profile.dat");
-const QString ShelfProfileFileName = QStringLiteral("BKSPROF.DAT");
-const QString ShelfMarkerFileName = QStringLiteral("kouji.xml");
-const QString CommonSection = QStringLiteral("COMMON");
+const QString ProfileFileName = suitedata::ProfileFileName.toString();
+const QString CommonSection = suitedata::CommonSection.toString();
 
 QString withBackslash(const QString &folder)
 {
     return folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\');
-}
-
-QString profileFolder(const QString &dataRoot, int number)
-{
-    return dataRoot + QStringLiteral("data")
-        + (number == 0 ? QString() : QString::number(number));
 }
 
 } // namespace
@@ -33,7 +26,7 @@ const QString CShelfWardenApp::MissingFolderSuffix =
 const QString CShelfWardenApp::FolderPresent = QStringLiteral("ON");
 const QString CShelfWardenApp::FolderMissing = QStringLiteral("OFF");
 
-CShelfWardenApp::CShelfWardenApp(const SuiteServices &suite)
+CShelfWardenApp::CShelfWardenApp(const suiteapi::SuiteCommonFunctions &suite)
     : m_suite(suite)
 {
 }
@@ -41,7 +34,7 @@ CShelfWardenApp::CShelfWardenApp(const SuiteServices &suite)
 void CShelfWardenApp::locateDataRoot(const QString &programFolder)
 {
     const bool dataInProgramFolder =
-        !m_suite.isWin2KorXP()
+        m_suite.isWin2KorXP() == 0
         || win::getPrivateProfileInt(QStringLiteral("common"), QStringLiteral("Checked"), 0,
                                      programFolder + ProfileFileName)
             != 0;
@@ -49,7 +42,7 @@ void CShelfWardenApp::locateDataRoot(const QString &programFolder)
     if (!dataInProgramFolder) {
         QString folder = programFolder;
         folder.chop(1);
-        const QString dataDir = m_suite.myDataDir(folder);
+        const QString dataDir = suiteapi::myDataDir(m_suite, folder);
         // Without a per-user folder the data can only be beside the program.
         if (!dataDir.isEmpty())
             m_strSuiteDataRoot = withBackslash(dataDir);
@@ -57,8 +50,8 @@ void CShelfWardenApp::locateDataRoot(const QString &programFolder)
 
     const QString profile = m_strSuiteDataRoot + ProfileFileName;
     m_activeProfileFolder =
-        win::getPrivateProfileInt(CommonSection, QStringLiteral("activebks"), 0, profile);
-    const QString rootDir = win::getPrivateProfileString(CommonSection, QStringLiteral("RootDir"),
+        win::getPrivateProfileInt(CommonSection, suitedata::ActiveShelfKey.toString(), 0, profile);
+    const QString rootDir = win::getPrivateProfileString(CommonSection, suitedata::RootDirKey.toString(),
                                                          QString(), win::MaxPath, profile);
     if (!rootDir.isEmpty())
         m_strSuiteDataRoot = withBackslash(rootDir);
@@ -69,18 +62,18 @@ void CShelfWardenApp::discoverShelves()
     if (!m_astrDataDir.isEmpty())
         return;
     for (int number = 0;; ++number) {
-        const QString folder = profileFolder(m_strSuiteDataRoot, number);
+        const QString folder = m_strSuiteDataRoot + suitedata::profileFolderName(number);
         if (!shelfpaths::folderExists(folder))
             break;
-        const QString profile = shelfpaths::join(folder, ShelfProfileFileName);
-        QString dataDir = win::getPrivateProfileString(CommonSection, QStringLiteral("DataDir"),
+        const QString profile = win::joinPath(folder, suitedata::ShelfProfileFileName.toString());
+        QString dataDir = win::getPrivateProfileString(CommonSection, suitedata::DataDirKey.toString(),
                                                        QString(), win::MaxPath, profile);
         if (dataDir.isEmpty()) {
             if (number == m_activeProfileFolder)
                 m_nActiveShelf = 0;
             continue;
         }
-        if (shelfpaths::fileExists(shelfpaths::join(dataDir, ShelfMarkerFileName))) {
+        if (shelfpaths::fileExists(win::joinPath(dataDir, suitedata::ShelfMarkerFileName.toString()))) {
             m_astrFolderState.append(FolderPresent);
         } else {
             m_astrFolderState.append(FolderMissing);
@@ -88,7 +81,7 @@ void CShelfWardenApp::discoverShelves()
         }
         m_astrDataDir.append(dataDir);
         m_astrShelfName.append(win::getPrivateProfileString(
-            CommonSection, QStringLiteral("bksname"), QString(), win::MaxPath, profile));
+            CommonSection, suitedata::ShelfNameKey.toString(), QString(), win::MaxPath, profile));
         if (number == m_activeProfileFolder)
             m_nActiveShelf = int(m_astrDataDir.size()) - 1;
     }
@@ -105,7 +98,7 @@ QString CShelfWardenApp::instanceName(const QString &commandLine,
     if (folder.endsWith(QLatin1Char('\\')) && !folder.endsWith(QLatin1String(":\\")))
         folder.chop(1);
 
-    const QString program = m_suite.catPath(folder, programFileName);
+    const QString program = suiteapi::catPath(m_suite, folder, programFileName);
     QString name = win::shortPathName(program);
     // The short form is missing only when the path cannot be found; the
     // path as given still names this program.

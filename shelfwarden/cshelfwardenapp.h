@@ -1,11 +1,10 @@
 #pragma once
 
 #include "platform/namedmutex.h"
+#include "suiteapi/suitecommonfunctions.h"
 
 #include <QString>
 #include <QStringList>
-
-class SuiteServices;
 
 // ShelfWarden's application object: where the suite keeps its data, the
 // bookshelves the suite has on this computer, and the one-instance rule.
@@ -13,7 +12,7 @@ class SuiteServices;
 class CShelfWardenApp
 {
 public:
-    explicit CShelfWardenApp(const SuiteServices &suite);
+    explicit CShelfWardenApp(const suiteapi::SuiteCommonFunctions &suite);
     Q_DISABLE_COPY_MOVE(CShelfWardenApp)
 
     // The program's window title.
@@ -38,7 +37,7 @@ public:
     // its short form, with backslashes and colons turned to '0', upper case.
     QString instanceName(const QString &commandLine, const QString &programFileName) const;
 
-    const SuiteServices &suite() const { return m_suite; }
+    const suiteapi::SuiteCommonFunctions &suite() const { return m_suite; }
     const QString &suiteDataRoot() const { return m_strSuiteDataRoot; }
     const QStringList &shelfNames() const { return m_astrShelfName; }
     const QStringList &dataDirs() const { return m_astrDataDir; }
@@ -47,7 +46,7 @@ public:
     void setActiveShelf(int position) { m_nActiveShelf = position; }
 
 private:
-    const SuiteServices &m_suite;
+    const suiteapi::SuiteCommonFunctions &m_suite;
     QString m_strSuiteDataRoot;
     int m_activeProfileFolder = 0;  // activebks of Profile.dat
     QStringList m_astrShelfName;

@@ -4,13 +4,15 @@
 #include "computerremoval.h"
 #include "cshelfwardenapp.h"
 #include "installationid.h"
-#include "netprofile.h"
 #include "sharedshelfcheck.h"
 #include "shelfpaths.h"
-#include "suiteservices.h"
 #include "usagelists.h"
 
+#include "netprof/netprofile.h"
+#include "pathchecks.h"
 #include "platform/findfile.h"
+#include "platform/pathnames.h"
+#include "suitemessages.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/waitcursor.h"
@@ -22,7 +24,6 @@ namespace {
 constexpr int OwnGroupTab = 0;
 constexpr int OtherGroupsTab = 1;
 
-const QString ErrorCaption = QStringLiteral("エラー");
 const QString NothingSelectedText = QStringLiteral("クリアする対象が選択されていません。");
 const QString RemovalCaption = QStringLiteral("共有本棚の利用情報の初期化");
 const QString RemovalDoneText = QStringLiteral("利用情報の初期化を完了しました");
@@ -30,9 +31,6 @@ const QString BrowseTitle = QStringLiteral("共有する本棚のデータフォ
 const QString NotSharedText = QStringLiteral("指定されたフォルダは、共有本棚ではありません。");
 const QString NewerText =
     QStringLiteral("指定された共有本棚は、使用中のバージョンより新しい為修正できません。");
-const QString PathMissingText = QStringLiteral(
-    "パス(%1)が存在しません。\nパス名に使用できない文字、もしくは環境依存文字(JIS X "
-    "0208以外の文字)が使用されている可能性があります。");
 
 } // namespace
 
@@ -103,7 +101,7 @@ void NetProfResetDlg::onTabChanged(int tab)
         if (m_ui->shelfCombo->count() > 0)
             selectShelf(m_app.activeShelf());
     } else if (!m_strFolder.isEmpty()) {
-        ReadUsageLists(shelfpaths::join(m_strFolder, netprof::FileName));
+        ReadUsageLists(win::joinPath(m_strFolder, netprof::FileName));
     }
 }
 
@@ -139,13 +137,13 @@ void NetProfResetDlg::onBrowse()
         const QString folder = *chosen;
 
         win::FileFinder finder;
-        const bool listed = finder.findFirst(shelfpaths::join(folder, QStringLiteral("*.*")));
+        const bool listed = finder.findFirst(win::joinPath(folder, QStringLiteral("*.*")));
         const win::ErrorCode error = listed ? win::error::Success : win::lastError();
         // An empty drive root lists nothing, yet it exists.
         const bool exists = listed || error == win::error::AccessDenied
             || error == win::error::FileNotFound;
         if (!exists) {
-            ui::messageBox(this, PathMissingText.arg(folder), ErrorCaption, ui::Buttons::Ok,
+            ui::messageBox(this, PathMissingMessage(folder), suitemsg::ErrorCaption.toString(), ui::Buttons::Ok,
                            ui::Icon::Error, true);
             m_browseSelection = folder;
             continue;
@@ -165,7 +163,7 @@ void NetProfResetDlg::onBrowse()
         }
         m_strFolder = folder;
         showFolder();
-        ReadUsageLists(shelfpaths::join(m_strFolder, netprof::FileName));
+        ReadUsageLists(win::joinPath(m_strFolder, netprof::FileName));
         m_ui->changeButton->setEnabled(true);
         return;
     }
@@ -177,7 +175,7 @@ void NetProfResetDlg::onChange()
     bool fromSharingList = false;
     const QString question = removalQuestion(&computer, &fromSharingList);
     if (question.isEmpty()) {
-        ui::messageBox(this, NothingSelectedText, ErrorCaption, ui::Buttons::Ok,
+        ui::messageBox(this, NothingSelectedText, suitemsg::ErrorCaption.toString(), ui::Buttons::Ok,
                        ui::Icon::Warning);
         return;
     }
@@ -186,7 +184,7 @@ void NetProfResetDlg::onChange()
         return;
 
     const QString folder = m_bShelfMode ? m_app.dataDirs().value(m_app.activeShelf()) : m_strFolder;
-    const QString profile = shelfpaths::join(folder, netprof::FileName);
+    const QString profile = win::joinPath(folder, netprof::FileName);
     {
         const ui::WaitCursor wait;
         RemoveComputer(profile, computer, fromSharingList);
@@ -226,7 +224,7 @@ void NetProfResetDlg::selectShelf(int position)
         return;
     }
     m_ui->changeButton->setEnabled(true);
-    ReadUsageLists(shelfpaths::join(m_app.dataDirs().at(position), netprof::FileName));
+    ReadUsageLists(win::joinPath(m_app.dataDirs().at(position), netprof::FileName));
 }
 
 void NetProfResetDlg::ReadUsageLists(const QString &profilePath)
@@ -260,5 +258,5 @@ void NetProfResetDlg::clearLists()
 
 QString NetProfResetDlg::longDataDir(int position) const
 {
-    return m_app.suite().longPath(m_app.dataDirs().value(position));
+    return suiteapi::longPath(m_app.suite(), m_app.dataDirs().value(position));
 }

@@ -2,16 +2,18 @@
 
 #include "cshelfwardenapp.h"
 #include "netprofresetdlg.h"
-#include "suitecommonlibrary.h"
 
 #include "platform/fileops.h"
 #include "platform/gui/windowbeacon.h"
+#include "platform/pathnames.h"
+#include "platform/suitelibrary.h"
 #include "ui/dialogs.h"
 #include "ui/scriptedrun.h"
-
-#include <QGuiApplication>
+#include "ui/suiteapplication.h"
 
 namespace {
+
+constexpr QStringView SuiteCommonLibraryName = u"suitecommon.DLL";
 
 const QString WarningText = QStringLiteral(
     "本機能は、\n\n"
@@ -24,21 +26,16 @@ const QString WarningText = QStringLiteral(
 
 int runShelfWarden()
 {
-    QGuiApplication::setApplicationDisplayName(CShelfWardenApp::Title);
+    const ui::SuiteApplication program(CShelfWardenApp::Title);
 
-    SuiteCommonLibrary suite;
-    if (!suite.load()) {
-        ui::messageBox(nullptr,
-                       QString::fromUtf16(SuiteCommonLibrary::LibraryName)
-                           + QStringLiteral("がロードできません。"),
-                       QString(), ui::Buttons::Ok, ui::Icon::Error);
+    win::SuiteLibrary library;
+    suiteapi::SuiteCommonFunctions suite;
+    if (!ui::SuiteApplication::loadSuiteFunctions(library, SuiteCommonLibraryName, suite))
         return 0;
-    }
 
     const QString programFile = win::moduleFileName();
-    const qsizetype slash = programFile.lastIndexOf(QLatin1Char('\\'));
-    const QString programFolder = programFile.left(slash + 1);
-    const QString programFileName = programFile.mid(slash + 1);
+    const QString programFolder = win::folderOfPath(programFile);
+    const QString programFileName = programFile.mid(programFolder.size());
 
     CShelfWardenApp app(suite);
     app.locateDataRoot(programFolder);

@@ -1,6 +1,6 @@
 #include "sectioncompaction.h"
 
-#include "netprofile.h"
+#include "netprof/netprofile.h"
 
 #include "platform/profile.h"
 

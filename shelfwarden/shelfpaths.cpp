@@ -15,13 +15,6 @@ bool entryExists(const QString &path, bool directory)
 
 } // namespace
 
-QString join(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(QLatin1Char('\\')))
-        return folder + name;
-    return folder + QLatin1Char('\\') + name;
-}
-
 bool fileExists(const QString &path)
 {
     return entryExists(path, false);

@@ -1,7 +1,7 @@
 #include "usagelists.h"
 
-#include "namecoding.h"
-#include "netprofile.h"
+#include "netprof/namecoding.h"
+#include "netprof/netprofile.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ void appendDecoded(QStringList *names, const QStringList &values)
 {
     for (const QString &value : values) {
         if (!value.isEmpty())
-            names->append(DecodeName(value));
+            names->append(netprof::DecodeName(value));
     }
 }
 
@@ -39,7 +39,7 @@ UsageLists UsageLists::readOwnGroup(const QString &profilePath, const QString &o
                 continue;
             // One entry per matching key; the duplicates go below.
             for (qsizetype n = ownGroup.count(value); n > 0; --n)
-                lists.inUse.append(DecodeName(value));
+                lists.inUse.append(netprof::DecodeName(value));
         }
     }
     lists.inUse = withoutDuplicates(lists.inUse);
@@ -68,7 +68,7 @@ UsageLists UsageLists::readOtherGroups(const QString &profilePath,
                 continue;
             const qsizetype userCount = users.count(value);
             if (userCount == 0)
-                lists.inUse.append(DecodeName(value));
+                lists.inUse.append(netprof::DecodeName(value));
             for (qsizetype n = userCount; n > 0; --n)
                 lists.inUse.append(value);
         }

@@ -6,20 +6,6 @@
 
 namespace writer::characterlistfile {
 
-QString programFolder()
-{
-    const QString program = win::moduleFileName();
-    return program.left(qMax(program.lastIndexOf(QLatin1Char('\\')), 0));
-}
-
-QString path(const QString &folder, QStringView fileName)
-{
-    QString result = folder;
-    if (!result.endsWith(QLatin1Char('\\')))
-        result += QLatin1Char('\\');
-    return result.append(fileName);
-}
-
 std::optional<QList<char16_t>> readUnits(const QString &path, int units)
 {
     QByteArray bytes;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "characterlistfile.h"
+#include "platform/pathnames.h"
 
 #include <QString>
 
@@ -22,10 +22,10 @@ constexpr int TagFound = 1;  // dst holds the first tag found
 
 // src is zero-terminated; dst holds dstCount units. strict 1 transforms the
 // delivery symbols like any other unit, 0 leaves them. An empty src gives ""
-// and Done without reading the table. The table is read from the folder at
-// every call.
+// and Done without reading the table. The table is read at every call from
+// the folder, by default the running program's.
 int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int strict,
-                          const QString &folder = characterlistfile::programFolder());
+                          const QString &folder = win::programFolder());
 // The same over a table the caller has read, for callers that report a
 // missing table themselves.
 int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int strict,

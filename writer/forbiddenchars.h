@@ -1,6 +1,6 @@
 #pragma once
 
-#include "characterlistfile.h"
+#include "platform/pathnames.h"
 
 #include <QString>
 
@@ -17,9 +17,9 @@ class PermittedCharacters;
 // outBytes / 2 - 1 units. 0 when nothing was checked: no text or buffer,
 // outBytes of 1 or less, an empty text (out is then ""), or a list that
 // cannot be read; callers take that as nothing forbidden. The list is
-// read from the folder at every call.
+// read at every call from the folder, by default the running program's.
 int CollectForbiddenChars(const char16_t *text, char16_t *out, int outBytes, int strict,
-                          const QString &folder = characterlistfile::programFolder());
+                          const QString &folder = win::programFolder());
 // The same over a list the caller has read.
 int CollectForbiddenChars(const char16_t *text, char16_t *out, int outBytes, int strict,
                           const PermittedCharacters &list);

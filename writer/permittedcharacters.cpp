@@ -3,6 +3,8 @@
 #include "characterlistfile.h"
 #include "characterlistlayout.h"
 
+#include "platform/pathnames.h"
+
 namespace writer {
 
 std::optional<PermittedCharacters> PermittedCharacters::read(const QString &folder)
@@ -15,7 +17,7 @@ std::optional<PermittedCharacters> PermittedCharacters::read(const QString &fold
 
 QString PermittedCharacters::filePath(const QString &folder)
 {
-    return characterlistfile::path(folder, listlayout::PermittedFileName);
+    return win::joinPath(folder, listlayout::PermittedFileName.toString());
 }
 
 PermittedCharacters::PermittedCharacters(QList<char16_t> units)

@@ -3,6 +3,8 @@
 #include "characterlistfile.h"
 #include "characterlistlayout.h"
 
+#include "platform/pathnames.h"
+
 #include <algorithm>
 
 namespace writer {
@@ -17,7 +19,7 @@ std::optional<TransformationTable> TransformationTable::read(const QString &fold
 
 QString TransformationTable::filePath(const QString &folder)
 {
-    return characterlistfile::path(folder, listlayout::TransformationFileName);
+    return win::joinPath(folder, listlayout::TransformationFileName.toString());
 }
 
 TransformationTable::TransformationTable(QList<char16_t> units)

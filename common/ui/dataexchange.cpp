@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "dialogs.h"
-#include "integertext.h"
+#include "platform/crtinteger.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -139,7 +139,7 @@ std::optional<qint64> DataExchange::exchangeInteger(QWidget *control, qint64 val
         setControlText(control, QString::number(value));
         return std::nullopt;
     }
-    const std::optional<qint64> parsed = parseIntegerText(controlText(control), minimum, maximum);
+    const std::optional<qint64> parsed = win::parseIntegerText(controlText(control), minimum, maximum);
     if (!parsed)
         fail(control, notANumber);
     return parsed;

@@ -58,6 +58,12 @@ void ReportList::insertColumn(int position, const QString &heading, Qt::Alignmen
         header()->resizeSection(position, width);
 }
 
+void ReportList::insertHeadingColumn(int position, const QString &heading,
+                                     Qt::Alignment alignment, int margin)
+{
+    insertColumn(position, heading, alignment, textWidth(heading) + margin);
+}
+
 void ReportList::deleteAllColumns()
 {
     m_model->removeAllColumns();

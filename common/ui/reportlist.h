@@ -47,6 +47,9 @@ public:
 
     // Columns: heading, alignment of heading and cells, width in pixels.
     void insertColumn(int position, const QString &heading, Qt::Alignment alignment, int width);
+    // A column as wide as its heading's text plus the margin.
+    void insertHeadingColumn(int position, const QString &heading, Qt::Alignment alignment,
+                             int margin);
     void deleteAllColumns();
     int columnCount() const;
     QString columnHeading(int column) const;

@@ -46,7 +46,8 @@ void ScriptRunner::attach(QWidget *window)
 bool ScriptRunner::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && !m_finished) {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show
+            || (event->type() == QEvent::EnabledChange && m_window->isEnabled()))
             schedule();
         else if (event->type() == QEvent::Hide && m_next < m_actions.size())
             printLine(QStringLiteral("script: the window closed before %1; the rest of the script "
@@ -67,8 +68,10 @@ void ScriptRunner::schedule()
 void ScriptRunner::step()
 {
     m_scheduled = false;
-    // Waits for the window: the next Show schedules the step again.
-    if (m_finished || !m_window || !m_window->isVisible())
+    // Waits for the window: the next Show schedules the step again. A
+    // window disabled during a long step (the album page's photo database
+    // build) takes no action until it is enabled again.
+    if (m_finished || !m_window || !m_window->isVisible() || !m_window->isEnabled())
         return;
     // Boxes raised before the window showed took the answers at the top.
     if (!checkAnswers(nullptr))

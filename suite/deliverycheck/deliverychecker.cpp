@@ -10,9 +10,9 @@
 #include "standardprobe.h"
 #include "structurecheck.h"
 
-#include "characterlistfile.h"
 #include "deliveryfolder.h"
 #include "platform/hostentry.h"
+#include "platform/pathnames.h"
 #include "platform/winpath.h"
 
 namespace deliverycheck {
@@ -95,7 +95,7 @@ CheckReport DeliveryChecker::check(const QString &folder) const
     report.summary().standardName = standard.name();
     const bool strict = standard.name() == QStringView(PhotoStandard::Nexco2006Name);
     ForbiddenCharacters forbidden(m_options.characterListFolder.isEmpty()
-                                      ? writer::characterlistfile::programFolder()
+                                      ? win::programFolder()
                                       : m_options.characterListFolder,
                                   strict);
     if (!forbidden.isAvailable())

@@ -1,4 +1,4 @@
-#include "suite/suitecommon.h"
+#include "suiteapi/suitecommon.h"
 
 #include "platform/fileops.h"
 #include "platform/winpath.h"

@@ -1,6 +1,7 @@
 #include "deliveryfolder.h"
 
 #include "platform/findfile.h"
+#include "platform/pathnames.h"
 
 #include <QRegularExpression>
 
@@ -69,24 +70,17 @@ QString DeliveryFolder::indexFile(int planFlag) const
     }
     if (name.isEmpty())
         this->planFlag(&name);
-    return name.isEmpty() ? QString() : join(m_root, name);
+    return name.isEmpty() ? QString() : win::joinPath(m_root, name);
 }
 
 QString DeliveryFolder::photoFolder() const
 {
-    return join(m_root, QString::fromUtf16(PhotoFolderName));
+    return win::joinPath(m_root, QString::fromUtf16(PhotoFolderName));
 }
 
 QString DeliveryFolder::photoXml() const
 {
-    return join(photoFolder(), QString::fromUtf16(PhotoXmlName));
-}
-
-QString DeliveryFolder::join(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(u'\\') || folder.endsWith(u'/'))
-        return folder + name;
-    return folder + u'\\' + name;
+    return win::joinPath(photoFolder(), QString::fromUtf16(PhotoXmlName));
 }
 
 DeliveryFolder::IndexNames DeliveryFolder::indexNames() const
@@ -110,7 +104,7 @@ QStringList DeliveryFolder::fileNames(const QString &folder)
 {
     QStringList names;
     win::FileFinder finder;
-    if (!finder.findFirst(join(folder, QStringLiteral("*.*"))))
+    if (!finder.findFirst(win::joinPath(folder, QStringLiteral("*.*"))))
         return names;
     do {
         if (!finder.current().directory)

@@ -37,9 +37,6 @@ public:
     QString photoFolder() const;
     QString photoXml() const;
 
-    // folder + "\" + name, without doubling a trailing backslash.
-    static QString join(const QString &folder, const QString &name);
-
 private:
     struct IndexNames
     {

@@ -2,12 +2,13 @@
 
 #include "deliveryfolder.h"
 #include "photodatabasewriter.h"
-#include "photodbschema.h"
 #include "photostandard.h"
 #include "photoxmlreader.h"
 #include "xmlstream.h"
 
+#include "photodb/photodbschema.h"
 #include "platform/fileops.h"
+#include "platform/pathnames.h"
 #include "platform/textfile.h"
 #include "platform/winpath.h"
 
@@ -81,7 +82,7 @@ QString DeliveryImport::photoFolderPath(const QString &root, const QString &phot
         parts = QStringList {photo, QStringLiteral("PIC")};
     else if (parts.first().compare(photo, Qt::CaseInsensitive) != 0)
         parts.prepend(photo);
-    return DeliveryFolder::join(root, parts.join(u'\\'));
+    return win::joinPath(root, parts.join(u'\\'));
 }
 
 void DeliveryImport::readIndex()

@@ -1,6 +1,6 @@
 #include "photodatabasewriter.h"
 
-#include "photodbschema.h"
+#include "photodb/photodbschema.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 // The import functions of the suite's construction-data library as the
 // wizards call them: C linkage, zero-terminated UTF-16 strings.
-#include "suite/worksdata.h"
+#include "suiteapi/worksdata.h"
 
 #include "deliveryfolder.h"
 #include "deliveryimport.h"

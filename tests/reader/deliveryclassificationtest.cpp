@@ -1,6 +1,6 @@
 #include "deliveryclassification.h"
-#include "worksdatafunctions.h"
 
+#include "suiteapi/worksdatafunctions.h"
 #include "workspacetest.h"
 
 #include <QStringList>
@@ -28,7 +28,7 @@ struct FakeWorksdata
     }
     static int dnXmlRead(const char16_t *, int) { return 0; }
 
-    static WorksdataFunctions functions()
+    static suiteapi::WorksdataFunctions functions()
     {
         planFlag = 0;
         planFlagFolders.clear();
@@ -52,7 +52,7 @@ protected:
         return ClassifyDeliveryFolder(winPath(relative), m_worksdata);
     }
 
-    WorksdataFunctions m_worksdata;
+    suiteapi::WorksdataFunctions m_worksdata;
 };
 
 } // namespace

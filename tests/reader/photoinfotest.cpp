@@ -2,11 +2,11 @@
 
 #include "deliverygenerator.h"
 #include "gxtemp.h"
-#include "photodbschema.h"
-#include "worksdatafunctions.h"
 
+#include "photodb/photodbschema.h"
 #include "platform/suitelibrary.h"
 #include "platform/winpath.h"
+#include "suiteapi/worksdatafunctions.h"
 
 void PhotoInfoTest::SetUp()
 {
@@ -29,7 +29,7 @@ QString PhotoInfoTest::readGeneratedDelivery(DeliveryOptions::Standard standard,
     }
     win::SuiteLibrary library;
     const auto worksdata = library.load(QStringLiteral("P:\\worksdata.dll"))
-        ? reader::WorksdataFunctions::fromLibrary(library)
+        ? suiteapi::WorksdataFunctions::fromLibrary(library)
         : std::nullopt;
     if (!worksdata) {
         ADD_FAILURE() << "worksdata cannot be loaded";

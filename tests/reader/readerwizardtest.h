@@ -1,69 +1,28 @@
 #pragma once
 
 #include "importsettings.h"
-#include "worksdatafunctions.h"
 
-#include "ui/propertypage.h"
-#include "ui/queuedanswerer.h"
-#include "ui/wizardsheet.h"
+#include "suiteapi/worksdatafunctions.h"
 
-#include "workspacetest.h"
-
-#include <QStringList>
+#include "wizardtest.h"
 
 #include <memory>
-#include <ostream>
 
 namespace reader {
 class CWizSheet;
 }
 
-// Texts as they read in failure messages.
-void PrintTo(const QString &text, std::ostream *stream);
-
-// Stands in for a neighbour of the page under test: offers Back and Next
-// and lets the user go either way.
-class StandInPage final : public ui::PropertyPage
-{
-public:
-    explicit StandInPage(int templateId);
-    bool onSetActive() override;
-};
-
-// Answers message boxes with their default button as a box on the screen
-// does: it takes the keyboard focus while it shows, then gives it back.
-// Records the texts.
-class FocusTakingAnswerer final : public ui::Answerer
-{
-public:
-    FocusTakingAnswerer();
-    ~FocusTakingAnswerer() override;
-    Q_DISABLE_COPY_MOVE(FocusTakingAnswerer)
-
-    const QStringList &texts() const { return m_texts; }
-
-    int answerMessageBox(const ui::MessageBoxRequest &request) override;
-    std::optional<QString> answerFolderBrowse(const ui::FolderBrowseRequest &request) override;
-    std::optional<QString> answerSaveFile(const ui::SaveFileRequest &request) override;
-
-private:
-    ui::Answerer *m_previous;
-    QStringList m_texts;
-};
-
-// The import wizard on the offscreen platform, shown and active so that
-// focus changes send their events, with its boxes answered by the test.
-// worksdata is the built library (the program folder is drive P:), with
-// DNXmlRead counted and refused when a test asks.
-class ReaderWizardTest : public WorkspaceTest
+// The import wizard under test. worksdata is the built library (the
+// program folder is drive P:), with DNXmlRead counted and refused when a
+// test asks.
+class ReaderWizardTest : public WizardTest
 {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Settings as start-up leaves them for the arguments D:\shelves 0 0.
     reader::ImportSettings &settings() { return *m_settings; }
-    static reader::WorksdataFunctions worksdata();
+    static suiteapi::WorksdataFunctions worksdata();
 
     // DNXmlRead calls since the test began, with the roots handed over.
     static int dnXmlReadCalls();
@@ -75,30 +34,13 @@ protected:
     // A government-building folder tree.
     void generateEizen(const QString &relative, int photos = 6);
 
-    // The wizard on its first page; ui::WizardSheet for wizards made of
-    // some of the pages only.
+    // The whole wizard on its first page; WizardTest::startWizard for
+    // wizards made of some of the pages only.
     reader::CWizSheet &startWizard();
-    void startWizard(ui::WizardSheet *sheet);
-    ui::WizardSheet &sheet() { return *m_sheet; }
-    int currentPage() const;
-    QWidget *control(int controlId) const;
-
-    // As the user does: the focus goes into the box, then the text is
-    // replaced; a click moves the focus to the button first.
-    void enterText(int controlId, const QString &text);
-    void click(int controlId);
-    void next();
-    void back();
-    void finish();
-
-    // Texts of the message boxes so far; forgets them.
-    QStringList takeMessages();
-
-    ui::QueuedAnswerer m_answerer;
+    using WizardTest::startWizard;
 
 private:
     std::unique_ptr<reader::ImportSettings> m_settings;
     // The pages keep a reference to the functions.
-    reader::WorksdataFunctions m_worksdata;
-    std::unique_ptr<ui::WizardSheet> m_sheet;
+    suiteapi::WorksdataFunctions m_worksdata;
 };

@@ -34,7 +34,7 @@ protected:
             writeFile(dataFolder + QStringLiteral("/kouji.xml"), "<kouji/>");
     }
 
-    TestSuiteServices m_suite;
+    const suiteapi::SuiteCommonFunctions m_suite = testSuiteCommon();
 };
 
 TEST_F(ShelfWardenAppTest, DataRootRules)
@@ -48,7 +48,7 @@ TEST_F(ShelfWardenAppTest, DataRootRules)
     EXPECT_EQ(app.suiteDataRoot(), programFolder());
 
     writeFile(QStringLiteral("prog/Profile.dat"), "[common]\r\nChecked=0\r\n");
-    m_suite.perUserDataFolder = false;
+    setPerUserDataFolder(false);
     app.locateDataRoot(programFolder());
     EXPECT_EQ(app.suiteDataRoot(), programFolder());
 

@@ -1,7 +1,7 @@
 #include "computerremoval.h"
-#include "netprofile.h"
 #include "sectioncompaction.h"
 
+#include "netprof/netprofile.h"
 #include "platform/profile.h"
 
 #include "workspacetest.h"

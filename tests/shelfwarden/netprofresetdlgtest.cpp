@@ -87,7 +87,7 @@ protected:
         return winPath(QStringLiteral("suite\\shelves\\shelf0%1").arg(number));
     }
 
-    TestSuiteServices m_suite;
+    const suiteapi::SuiteCommonFunctions m_suite = testSuiteCommon();
     std::unique_ptr<CShelfWardenApp> m_app;
     ui::QueuedAnswerer m_answerer;
 };

@@ -1,5 +1,5 @@
-#include "namecoding.h"
-#include "netprofile.h"
+#include "netprof/namecoding.h"
+#include "netprof/netprofile.h"
 #include "suitesample.h"
 
 #include "suitesampletest.h"
@@ -113,12 +113,12 @@ TEST_F(ShelfWardenProcessTest, ScriptedRunClearsAUsingComputer)
     const QString profile = winPath(QStringLiteral("suite\\shelves\\shelf02\\NetProf.dat"));
     const QStringList used = netprof::readSection(profile, netprof::UsedSection);
     EXPECT_EQ(used.mid(0, 4),
-              (QStringList{EncodeName(QStringLiteral("設計室PC")), EncodeName(QStringLiteral("事務所")),
+              (QStringList{netprof::EncodeName(QStringLiteral("設計室PC")), netprof::EncodeName(QStringLiteral("事務所")),
                            QStringLiteral("KOUMU-PC"), QString()}));
     const QByteArray bytes = readFile(QStringLiteral("suite/shelves/shelf02/NetProf.dat"));
     EXPECT_FALSE(bytes.contains("[LOCK]"));
     EXPECT_TRUE(bytes.contains("[USEDABM]"));
-    EXPECT_TRUE(bytes.contains(EncodeName(QStringLiteral("GENBA-01")).toLatin1()));
+    EXPECT_TRUE(bytes.contains(netprof::EncodeName(QStringLiteral("GENBA-01")).toLatin1()));
     // The other bookshelf is untouched.
     EXPECT_TRUE(readFile(QStringLiteral("suite/shelves/shelf01/NetProf.dat")).contains("[LOCK]"));
 

@@ -1,4 +1,4 @@
-#include "suite/suitecommon.h"
+#include "suiteapi/suitecommon.h"
 
 #include "workspacetest.h"
 

@@ -1,47 +1,30 @@
 #include "testsuiteservices.h"
 
-#include "suite/suitecommon.h"
-
-#include <algorithm>
-#include <array>
-
 namespace {
 
-using Buffer = std::array<char16_t, 260>;
+bool perUserDataFolder = true;
 
-Buffer toBuffer(const QString &text)
+int testIsWin2KorXP()
 {
-    Buffer buffer{};
-    std::copy_n(reinterpret_cast<const char16_t *>(text.utf16()),
-                std::min<qsizetype>(text.size(), 259), buffer.begin());
-    return buffer;
+    return perUserDataFolder ? 1 : 0;
 }
 
 } // namespace
 
-bool TestSuiteServices::isWin2KorXP() const
+suiteapi::SuiteCommonFunctions testSuiteCommon()
 {
-    return perUserDataFolder;
+    perUserDataFolder = true;
+    suiteapi::SuiteCommonFunctions functions;
+    functions.initializeCommonDll = InitializeCommonDll;
+    functions.isThisDriveWritable = IsThisDriveWritable;
+    functions.isWin2KorXP = testIsWin2KorXP;
+    functions.getMyDataDir = GetMyDataDir;
+    functions.getLongPath = GetLongPath;
+    functions.catPath = CatPath;
+    return functions;
 }
 
-QString TestSuiteServices::myDataDir(const QString &programFolder) const
+void setPerUserDataFolder(bool perUser)
 {
-    Buffer result{};
-    return GetMyDataDir(toBuffer(programFolder).data(), result.data())
-        ? QString::fromUtf16(result.data())
-        : QString();
-}
-
-QString TestSuiteServices::longPath(const QString &path) const
-{
-    Buffer result{};
-    GetLongPath(toBuffer(path).data(), result.data());
-    return QString::fromUtf16(result.data());
-}
-
-QString TestSuiteServices::catPath(const QString &path, const QString &name) const
-{
-    Buffer result = toBuffer(path);
-    CatPath(result.data(), toBuffer(name).data());
-    return QString::fromUtf16(result.data());
+    perUserDataFolder = perUser;
 }

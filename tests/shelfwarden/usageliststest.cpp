@@ -1,4 +1,4 @@
-#include "netprofile.h"
+#include "netprof/netprofile.h"
 #include "suitesample.h"
 #include "usagelists.h"
 

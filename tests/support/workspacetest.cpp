@@ -134,3 +134,8 @@ QByteArray utf16le(const QString &text, bool withBom)
     }
     return bytes;
 }
+
+void PrintTo(const QString &text, std::ostream *stream)
+{
+    *stream << '"' << text.toStdString() << '"';
+}

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 // Gives every test its own folder, mapped as drive D:, and its own temp
@@ -54,6 +56,9 @@ private:
     QByteArray m_savedTmp;
     QByteArray m_savedTemp;
 };
+
+// Texts as they read in failure messages.
+void PrintTo(const QString &text, std::ostream *stream);
 
 // UTF-16LE bytes of a text, with a byte-order mark in front when asked.
 QByteArray utf16le(const QString &text, bool withBom = true);

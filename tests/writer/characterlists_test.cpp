@@ -1,6 +1,5 @@
 #include "characterlisttest.h"
 
-#include "characterlistfile.h"
 #include "characterlistlayout.h"
 #include "deliverysymbols.h"
 #include "permittedcharacters.h"
@@ -93,12 +92,4 @@ TEST_F(CharacterListsTest, FurtherSourcesAreNoSymbolsAndEveryReplacementIsPermit
     EXPECT_EQ(table.mid(63, 62), QStringLiteral("０１２３４５６７８９"
                                                 "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ"
                                                 "ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ"));
-}
-
-TEST_F(CharacterListsTest, ListsAreNamedInTheFolderTheyAreReadFrom)
-{
-    EXPECT_EQ(writer::PermittedCharacters::filePath(QStringLiteral("P:\\")),
-              QStringLiteral("P:\\unicode_list.dat"));
-    EXPECT_EQ(writer::characterlistfile::path(QStringLiteral("D:\\prog"), TransformationFileName),
-              QStringLiteral("D:\\prog\\NeedTransformation.dat"));
 }

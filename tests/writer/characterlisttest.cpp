@@ -53,8 +53,3 @@ const char16_t *units(const QString &text)
 {
     return reinterpret_cast<const char16_t *>(text.utf16());
 }
-
-void PrintTo(const QString &text, std::ostream *stream)
-{
-    *stream << '"' << text.toStdString() << '"';
-}

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <ostream>
-
 // A workspace with the character lists the build shipped, in the program
 // folder mapped as drive P:, and the three text services called with the
 // buffer sizes the input checks use.
@@ -38,6 +36,3 @@ protected:
 
 // The text's units as the services take them.
 const char16_t *units(const QString &text);
-
-// Failures show texts as text.
-void PrintTo(const QString &text, std::ostream *stream);

@@ -11,7 +11,7 @@
 #include "benchsupport.h"
 
 #include "platform/winpath.h"
-#include "suite/worksdata.h"
+#include "suiteapi/worksdata.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -16,7 +16,7 @@
 
 #include "gxtemp.h"
 #include "platform/winpath.h"
-#include "suite/worksdata.h"
+#include "suiteapi/worksdata.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,11 @@
 #include "suitesample.h"
 
-#include "namecoding.h"
-#include "netprofile.h"
+#include "netprof/namecoding.h"
+#include "netprof/netprofile.h"
 
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "suitedata/suitelayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,12 +110,12 @@ void writeNetProf(SampleWriter &writer, const QString &file)
     for (const Computer &computer : Computers) {
         switch (computer.listing) {
         case Computer::OwnGroup:
-            writer.writeValue(file, ownGroup, QString::number(ownKey), EncodeName(computer.name));
+            writer.writeValue(file, ownGroup, QString::number(ownKey), netprof::EncodeName(computer.name));
             ownKey += 2;
             break;
         case Computer::OtherGroup:
             writer.writeValue(file, otherGroup, QString::number(otherKey),
-                              EncodeName(computer.name));
+                              netprof::EncodeName(computer.name));
             otherKey += 3;
             break;
         case Computer::PlainUser:
@@ -127,7 +128,7 @@ void writeNetProf(SampleWriter &writer, const QString &file)
     writer.writeValue(file, netprof::SerialSection, QStringLiteral("0"), ownGroup);
     writer.writeValue(file, netprof::SerialSection, QStringLiteral("1"), otherGroup);
 
-    const auto encoded = [](int computer) { return EncodeName(Computers.at(computer).name); };
+    const auto encoded = [](int computer) { return netprof::EncodeName(Computers.at(computer).name); };
     writer.writeValue(file, netprof::UsedSection, QStringLiteral("0"), encoded(0));
     writer.writeValue(file, netprof::UsedSection, QStringLiteral("2"), encoded(1));
     writer.writeValue(file, netprof::UsedSection, QStringLiteral("3"), encoded(3));
@@ -157,7 +158,7 @@ bool SuiteSample::write(QString *error) const
 
     for (int n = 0; n < shelves; ++n) {
         const QString profileFolder =
-            rootDir.filePath(n == 0 ? QStringLiteral("data") : QStringLiteral("data%1").arg(n));
+            rootDir.filePath(suitedata::profileFolderName(n));
         const QString dataFolder =
             rootDir.filePath(QStringLiteral("shelves/shelf%1").arg(n + 1, 2, 10, QLatin1Char('0')));
         const QString name = QStringLiteral("%1号 道路改良工事").arg(n + 1);

@@ -1,6 +1,6 @@
 #include "jetdao/jetdao.h"
 #include "jetdaotest.h"
-#include "photodbschema.h"
+#include "photodb/photodbschema.h"
 #include "platform/fileops.h"
 #include "platform/winpath.h"
 

@@ -1,6 +1,6 @@
 #include "jetdao/jetdao.h"
 #include "jetdaotest.h"
-#include "photodbschema.h"
+#include "photodb/photodbschema.h"
 
 using namespace JETDAO;
 

@@ -110,8 +110,3 @@ std::string describe(const CheckReport &report)
     }
     return text.toStdString();
 }
-
-void PrintTo(const QString &text, std::ostream *stream)
-{
-    *stream << text.toStdString();
-}

@@ -52,5 +52,3 @@ const deliverycheck::Finding *findingOf(const deliverycheck::CheckReport &report
                                         const QString &messagePart);
 // Every finding, one a line, for a failing test's message.
 std::string describe(const deliverycheck::CheckReport &report);
-
-void PrintTo(const QString &text, std::ostream *stream);

@@ -5,7 +5,7 @@
 
 #include "deliveryclassification.h"
 #include "eizengenerator.h"
-#include "worksdatafunctions.h"
+#include "suiteapi/worksdatafunctions.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ class ClassificationTest : public WorksdataTest
 protected:
     reader::DeliveryClassification classify(const QString &path) const
     {
-        reader::WorksdataFunctions functions;
+        suiteapi::WorksdataFunctions functions;
         functions.checkPhotoFolder = library().CheckPhotoFolder;
         functions.getPlanFlag = library().GetPlanFlag;
         functions.dnXmlRead = library().DNXmlRead;

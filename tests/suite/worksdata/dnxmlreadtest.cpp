@@ -3,7 +3,7 @@
 #include "worksdatatest.h"
 
 #include "gxtemp.h"
-#include "photodbschema.h"
+#include "photodb/photodbschema.h"
 
 #include <QFile>
 

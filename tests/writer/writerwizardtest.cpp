@@ -1,0 +1,106 @@
+#include "writerwizardtest.h"
+
+#include "cwizsheet.h"
+#include "launcharguments.h"
+#include "writerids.h"
+
+#include "ui/windowmessage.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+int fakeCreateWorksTree(const char16_t *dataFolder, int shelfNumber, const int *albumNumbers,
+                        int albumCount, int left, int top, int right, int bottom,
+                        void *parentWindow, int)
+{
+    WorkstreeCalls &calls = WriterWizardTest::workstree();
+    ++calls.createWorksTree;
+    calls.dataFolder = QString::fromUtf16(dataFolder);
+    calls.shelfNumber = shelfNumber;
+    calls.albumNumbers = QList<int>(albumNumbers, albumNumbers + albumCount);
+    calls.rectangle = QRect(QPoint(left, top), QPoint(right, bottom));
+    calls.parentWindow = static_cast<QWidget *>(parentWindow);
+    return calls.treeCreated ? 1 : 0;
+}
+
+void fakeCreatePhotoMdb()
+{
+    WorkstreeCalls &calls = WriterWizardTest::workstree();
+    ++calls.createPhotoMdb;
+    ui::postMessage(calls.parentWindow, ui::UserMessage + 1001, calls.hasPhotos ? 1 : 0, 0);
+}
+
+int fakeGetOtherData()
+{
+    return WriterWizardTest::workstree().otherData;
+}
+
+void fakeSetOtherData(int flag)
+{
+    WriterWizardTest::workstree().otherData = flag;
+}
+
+void fakeDestoryWorksTree()
+{
+}
+
+} // namespace
+
+void WriterWizardTest::SetUp()
+{
+    WizardTest::SetUp();
+    workstree() = WorkstreeCalls();
+}
+
+WorkstreeCalls &WriterWizardTest::workstree()
+{
+    static WorkstreeCalls calls;
+    return calls;
+}
+
+suiteapi::WorkstreeFunctions WriterWizardTest::workstreeFunctions()
+{
+    suiteapi::WorkstreeFunctions functions;
+    functions.createWorksTree = fakeCreateWorksTree;
+    functions.createPhotoMdb = fakeCreatePhotoMdb;
+    functions.getOtherData = fakeGetOtherData;
+    functions.setOtherData = fakeSetOtherData;
+    functions.destoryWorksTree = fakeDestoryWorksTree;
+    return functions;
+}
+
+writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
+{
+    // A fresh run: the settings as start-up leaves them.
+    m_settings = writer::ExportSettings();
+    m_settings.m_strKoujiFolder = QStringLiteral("D:\\shelf");
+    m_settings.m_strCalsFolder = QStringLiteral("D:\\cals");
+    m_settings.m_nStandardCode = standardCode;
+    writer::applyStartValues(m_settings);
+    m_workstree = workstreeFunctions();
+    auto *sheet = new writer::CWizSheet(m_settings, m_workstree);
+    WizardTest::startWizard(sheet);
+    return *sheet;
+}
+
+void WriterWizardTest::nextFromAlbums()
+{
+    next();
+    // The page waits for the message workstree posted.
+    QCoreApplication::sendPostedEvents();
+}
+
+QList<int> WriterWizardTest::walkForward()
+{
+    QList<int> pages{currentPage()};
+    for (;;) {
+        if (currentPage() == writer::ids::albums::Template)
+            nextFromAlbums();
+        else
+            next();
+        if (currentPage() == pages.back())
+            return pages;
+        pages.append(currentPage());
+    }
+}
