@@ -193,6 +193,9 @@ void PhotoCheck::resolveFolders()
     m_facts.drawingFolder =
         resolveFolder(m_drawingFolderValue, QStringLiteral("参考図フォルダ名"),
                       DeliveryTree::join(m_documentFolder, QStringLiteral("DRA")));
+    m_photoHolder = m_facts.photoFolder.isEmpty() ? nullptr : m_tree.folder(m_facts.photoFolder);
+    m_drawingHolder =
+        m_facts.drawingFolder.isEmpty() ? nullptr : m_tree.folder(m_facts.drawingFolder);
 }
 
 QString PhotoCheck::resolveFolder(const Value &value, const QString &item, const QString &fallback)
@@ -236,8 +239,7 @@ void PhotoCheck::finishPhoto()
             m_fileLines.insert(key, m_photo.fileName.line);
         }
         if (here)
-            checkFile(m_photo.fileName, QString::fromUtf16(PhotoFileItem), m_facts.photoFolder,
-                      false);
+            checkFile(m_photo.fileName, QString::fromUtf16(PhotoFileItem), m_photoHolder, false);
     }
     for (const Value &drawing : std::as_const(m_photo.drawings)) {
         if (drawing.text.isEmpty()) {
@@ -247,7 +249,7 @@ void PhotoCheck::finishPhoto()
         }
         ++m_facts.drawings;
         if (here)
-            checkFile(drawing, QString::fromUtf16(DrawingFileItem), m_facts.drawingFolder, true);
+            checkFile(drawing, QString::fromUtf16(DrawingFileItem), m_drawingHolder, true);
     }
     checkDate();
     m_classification.check(m_file, m_photo.classes);
@@ -289,14 +291,13 @@ bool PhotoCheck::isOnThisMedium()
     return m_index.mediaNumber < 1 || media == m_index.mediaNumber;
 }
 
-void PhotoCheck::checkFile(const Value &name, const QString &item, const QString &folder,
+void PhotoCheck::checkFile(const Value &name, const QString &item, DeliveryTree::Folder *holder,
                            bool drawing)
 {
     // A name that leads out of its folder is the item check's finding and
     // is never looked up.
     if (!FileNameRule::isPlainName(name.text))
         return;
-    DeliveryTree::Folder *holder = folder.isEmpty() ? nullptr : m_tree.folder(folder);
     DeliveryTree::Entry *entry = holder ? holder->find(name.text) : nullptr;
     if (!entry || entry->directory) {
         m_report.error(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classificationrule.h"
+#include "deliverytree.h"
 #include "indexcheck.h"
 #include "itemrules.h"
 #include "photostandard.h"
@@ -18,7 +19,6 @@
 namespace deliverycheck {
 
 class CheckReport;
-class DeliveryTree;
 class ItemChecker;
 
 class PhotoCheck final : private XmlItemReader::Handler
@@ -104,7 +104,9 @@ private:
     void finishPhoto();
     void checkSerial();
     bool isOnThisMedium();
-    void checkFile(const Value &name, const QString &item, const QString &folder, bool drawing);
+    // holder: the folder the file should be in, null when there is none.
+    void checkFile(const Value &name, const QString &item, DeliveryTree::Folder *holder,
+                   bool drawing);
     void checkDate();
 
     CheckReport &m_report;
@@ -125,6 +127,8 @@ private:
     Value m_photoFolderValue;
     Value m_drawingFolderValue;
     bool m_foldersResolved = false;
+    DeliveryTree::Folder *m_photoHolder = nullptr;
+    DeliveryTree::Folder *m_drawingHolder = nullptr;
     bool m_inPhoto = false;
     bool m_inBasicInfo = false;
     Photo m_photo;
