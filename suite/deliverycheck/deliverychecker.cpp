@@ -73,25 +73,15 @@ CheckReport DeliveryChecker::check(const QString &folder) const
         report.setNotADelivery(messages::NoFolder.arg(folder));
         return report;
     }
-
     DeliveryTree tree(rootHost);
-    QString indexName;
-    DeliveryFolder(folder).planFlag(&indexName);
-    const DeliveryTree::Entry *photoXmlEntry = tree.entry(QString::fromUtf16(PhotoXmlName));
-    if (photoXmlEntry && photoXmlEntry->directory)
-        photoXmlEntry = nullptr;
-    if (indexName.isEmpty() && !photoXmlEntry) {
+    Documents documents = find(folder, tree);
+    if (documents.indexName.isEmpty() && documents.photoXml.isEmpty()) {
         report.setNotADelivery(messages::NotADelivery.toString());
         return report;
     }
-    const DeliveryTree::Folder *photoFolder = tree.folder(QStringLiteral("PHOTO"));
-    const QString indexHost = indexName.isEmpty() ? QString() : rootHost + u'/' + indexName;
-    const QString photoXml =
-        photoXmlEntry ? DeliveryTree::join(photoFolder->relative, photoXmlEntry->name) : QString();
-    const QString photoHost =
-        photoXmlEntry ? photoFolder->hostPath + u'/' + photoXmlEntry->name : QString();
 
-    const PhotoStandard standard = StandardProbe::determine(indexHost, photoHost);
+    const PhotoStandard standard =
+        StandardProbe::determine(documents.indexHost, documents.photoHost);
     report.summary().standardName = standard.name();
     const bool strict = standard.name() == QStringView(PhotoStandard::Nexco2006Name);
     ForbiddenCharacters forbidden(m_options.characterListFolder.isEmpty()
@@ -103,62 +93,87 @@ CheckReport DeliveryChecker::check(const QString &folder) const
                       messages::CharacterListMissing.arg(forbidden.listPath()));
     ItemChecker items(report, forbidden);
 
-    IndexCheck::Facts index;
-    if (indexName.isEmpty()) {
-        report.error(RuleClass::Structure, QString(), 0, QString(),
-                     messages::MissingIndexFile.toString());
-    } else {
-        tree.markNamed(indexName);
-        index = IndexCheck(report, items).run(indexHost, indexName);
-        tree.markNamed(index.dtdFileName);
-        for (const IndexCheck::NamedFolder &named : std::as_const(index.folders)) {
-            if (markFolder(tree, named.path).isEmpty())
-                report.error(RuleClass::Structure, indexName, named.line, QString(),
-                             messages::MissingNamedFolder.arg(indexName, named.path));
-        }
-        report.summary().indexFile = indexName;
-        report.summary().indexDtd = index.dtdDescription;
-    }
-
+    const IndexCheck::Facts index = checkIndex(documents, tree, items, report);
     PhotoCheck::Facts photos;
-    if (photoFolder)
-        tree.markNamed(photoFolder->relative);
-    if (!photoXmlEntry) {
+    if (documents.photoXml.isEmpty()) {
         report.error(RuleClass::Structure, QString(), 0, QString(),
                      messages::MissingPhotoXml.toString());
     } else {
-        tree.markNamed(photoXml);
-        photos = PhotoCheck(report, items, tree, index, standard.body()).run(photoHost, photoXml);
-        report.summary().photoFile = photoXml;
+        tree.markNamed(documents.photoXml);
+        photos = PhotoCheck(report, items, tree, index, standard.body())
+                     .run(documents.photoHost, documents.photoXml);
+        report.summary().photoFile = documents.photoXml;
         report.summary().photoDtd = photos.dtdDescription;
     }
-
-    QList<StructureCheck::Described> described;
-    if (!indexName.isEmpty())
-        described.append({QString(), indexName});
-    if (photoFolder && !photoXml.isEmpty()) {
-        described.append({photoFolder->relative, photoXml});
-        described.append({photos.photoFolder, photoXml});
-        described.append({photos.drawingFolder, photoXml});
-    }
-    StructureCheck(report, tree).run(described);
-
-    const int files = photos.photoFolder.isEmpty() ? 0 : fileCount(tree.folder(photos.photoFolder));
-    if (photoXmlEntry && photos.read && files != photos.photosOnThisMedium)
-        report.error(RuleClass::Items, photoXml, 0, QStringLiteral("写真情報"),
-                     messages::PhotoCountMismatch.arg(QString::number(photos.photosOnThisMedium),
-                                                      QString::number(files)));
-
+    checkStructure(documents, photos, tree, report);
     if (m_options.decodeImages) {
         ImageCheck images(report);
         for (const PhotoCheck::ImageFile &image : std::as_const(photos.images))
             images.check(image.relative, image.hostPath, image.drawing);
     }
-
     report.summary().photos = photos.photos;
     report.summary().drawings = photos.drawings;
-    report.summary().photoFiles = files;
     return report;
+}
+
+DeliveryChecker::Documents DeliveryChecker::find(const QString &folder, DeliveryTree &tree)
+{
+    Documents documents;
+    DeliveryFolder(folder).planFlag(&documents.indexName);
+    if (!documents.indexName.isEmpty())
+        documents.indexHost = tree.folder(QString())->hostPath + u'/' + documents.indexName;
+    documents.photoFolder = tree.folder(QStringLiteral("PHOTO"));
+    const DeliveryTree::Entry *photoXml = tree.entry(QString::fromUtf16(PhotoXmlName));
+    if (documents.photoFolder && photoXml && !photoXml->directory) {
+        documents.photoXml = DeliveryTree::join(documents.photoFolder->relative, photoXml->name);
+        documents.photoHost = documents.photoFolder->hostPath + u'/' + photoXml->name;
+    }
+    if (documents.photoFolder)
+        tree.markNamed(documents.photoFolder->relative);
+    return documents;
+}
+
+IndexCheck::Facts DeliveryChecker::checkIndex(const Documents &documents, DeliveryTree &tree,
+                                              ItemChecker &items, CheckReport &report)
+{
+    if (documents.indexName.isEmpty()) {
+        report.error(RuleClass::Structure, QString(), 0, QString(),
+                     messages::MissingIndexFile.toString());
+        return IndexCheck::Facts();
+    }
+    tree.markNamed(documents.indexName);
+    const IndexCheck::Facts index =
+        IndexCheck(report, items).run(documents.indexHost, documents.indexName);
+    tree.markNamed(index.dtdFileName);
+    for (const IndexCheck::NamedFolder &named : std::as_const(index.folders)) {
+        if (markFolder(tree, named.path).isEmpty())
+            report.error(RuleClass::Structure, documents.indexName, named.line, QString(),
+                         messages::MissingNamedFolder.arg(documents.indexName, named.path));
+    }
+    report.summary().indexFile = documents.indexName;
+    report.summary().indexDtd = index.dtdDescription;
+    return index;
+}
+
+void DeliveryChecker::checkStructure(const Documents &documents, const PhotoCheck::Facts &photos,
+                                     DeliveryTree &tree, CheckReport &report)
+{
+    QList<StructureCheck::Described> described;
+    if (!documents.indexName.isEmpty())
+        described.append({QString(), documents.indexName});
+    if (!documents.photoXml.isEmpty()) {
+        described.append({documents.photoFolder->relative, documents.photoXml});
+        described.append({photos.photoFolder, documents.photoXml});
+        described.append({photos.drawingFolder, documents.photoXml});
+    }
+    StructureCheck(report, tree).run(described);
+
+    const int files = photos.photoFolder.isEmpty() ? 0 : fileCount(tree.folder(photos.photoFolder));
+    report.summary().photoFiles = files;
+    if (photos.read && files != photos.photosOnThisMedium)
+        report.error(RuleClass::Items, documents.photoXml, 0, QStringLiteral("写真情報"),
+                     messages::PhotoCountMismatch.arg(QString::number(photos.photosOnThisMedium),
+                                                      QString::number(files)));
 }
 
 } // namespace deliverycheck

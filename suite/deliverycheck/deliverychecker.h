@@ -1,6 +1,9 @@
 #pragma once
 
 #include "checkreport.h"
+#include "deliverytree.h"
+#include "indexcheck.h"
+#include "photocheck.h"
 
 #include <QString>
 
@@ -11,6 +14,8 @@
 // the images; MAFF's: dates inside the construction period, stray system
 // files) and reports each finding with its level and place.
 namespace deliverycheck {
+
+class ItemChecker;
 
 class DeliveryChecker final
 {
@@ -32,6 +37,24 @@ public:
     CheckReport check(const QString &folder) const;
 
 private:
+    // The two documents as the folder lists them.
+    struct Documents
+    {
+        QString indexName; // in the root; empty when there is none
+        QString indexHost;
+        DeliveryTree::Folder *photoFolder = nullptr;
+        QString photoXml; // "PHOTO\PHOTO.XML"; empty when there is none
+        QString photoHost;
+    };
+
+    static Documents find(const QString &folder, DeliveryTree &tree);
+    static IndexCheck::Facts checkIndex(const Documents &documents, DeliveryTree &tree,
+                                        ItemChecker &items, CheckReport &report);
+    // What no document names, hidden files, and the photo count against
+    // the photo folder's files.
+    static void checkStructure(const Documents &documents, const PhotoCheck::Facts &photos,
+                               DeliveryTree &tree, CheckReport &report);
+
     Options m_options;
 };
 
