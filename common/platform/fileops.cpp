@@ -121,27 +121,6 @@ bool isWindowsForm(const QString &path)
 
 } // namespace
 
-std::unique_ptr<QFile> openFileForReading(const QString &path)
-{
-    HostEntry entry;
-    const QString host = existingHostPath(path, &entry);
-    if (host.isEmpty())
-        return nullptr;
-    const int fd = openHostFile(host, O_RDONLY);
-    if (fd < 0) {
-        const int reason = errno;
-        setLastError(reason == ENOENT ? missingEntryError(host) : errorFromErrno(reason));
-        return nullptr;
-    }
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        setLastError(error::GenFailure);
-        return nullptr;
-    }
-    return file;
-}
-
 bool createDirectory(const QString &path)
 {
     const QString host = hostPathOrFail(path);

@@ -5,19 +5,10 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
-
-class QFile;
-
 // The Win32 file and system calls the programs make. Every function sets
 // the last error on failure.
 namespace win {
 
-// CreateFileW(GENERIC_READ, OPEN_EXISTING): the file opened for reading,
-// or nullptr. Only a regular file opens: a named pipe, a socket or a device
-// fails as a missing file does (FileNotFound), so a read never blocks on
-// one; a folder gives AccessDenied.
-std::unique_ptr<QFile> openFileForReading(const QString &path);
 // CreateDirectoryW: one level; AlreadyExists, PathNotFound (parent
 // missing), AccessDenied.
 bool createDirectory(const QString &path);

@@ -37,7 +37,9 @@ DeliveryImport::DeliveryImport(const QString &root, int planFlag)
 bool DeliveryImport::run()
 {
     const DeliveryFolder folder(m_root);
-    const std::unique_ptr<XmlStream> photoXml = XmlStream::fromFile(folder.photoXml());
+    const QString photoXmlHost = win::toHostPath(folder.photoXml());
+    const std::unique_ptr<XmlStream> photoXml =
+        photoXmlHost.isEmpty() ? nullptr : XmlStream::fromFile(photoXmlHost);
     if (!photoXml)
         return fail(QStringLiteral("%1 を開けません").arg(folder.photoXml()));
 
@@ -89,7 +91,8 @@ void DeliveryImport::readIndex()
     if (indexPath.isEmpty())
         return;
     m_info.indexFileName = indexPath.mid(indexPath.lastIndexOf(u'\\') + 1);
-    const std::unique_ptr<XmlStream> stream = XmlStream::fromFile(indexPath);
+    const QString host = win::toHostPath(indexPath);
+    const std::unique_ptr<XmlStream> stream = host.isEmpty() ? nullptr : XmlStream::fromFile(host);
     if (!stream) {
         m_info.indexError = QStringLiteral("開けません");
         return;

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // A forward-only reader of delivery XML over libxml2's xmlTextReader, set up
@@ -27,8 +29,23 @@ public:
         Error,        // not well-formed or unreadable; errorMessage() says why
     };
 
-    // The file of a Windows path; nothing when it cannot be opened.
-    static std::unique_ptr<XmlStream> fromFile(const QString &path);
+    // Validation against the DTD a document names, for checking a delivery
+    // and for testing what the programs write. The stream asks loadDtd for
+    // the DTD's text instead of reading a file or the network itself, and
+    // hands each validity error to report; the read goes on after one.
+    // Without a text from loadDtd (or without a DOCTYPE) nothing is
+    // validated and nothing reported.
+    struct Validation
+    {
+        // The DTD's text in UTF-8 for the system identifier the DOCTYPE
+        // names ("PHOTO05.DTD"); nothing when there is none to read.
+        std::function<std::optional<QByteArray>(const std::string &systemId)> loadDtd;
+        std::function<void(int line, const QString &message)> report;
+    };
+
+    // Nothing when the file cannot be opened.
+    static std::unique_ptr<XmlStream> fromFile(const QString &hostPath);
+    static std::unique_ptr<XmlStream> fromFile(const QString &hostPath, Validation validation);
     static std::unique_ptr<XmlStream> fromMemory(const QByteArray &bytes);
     ~XmlStream();
     Q_DISABLE_COPY_MOVE(XmlStream)
@@ -40,6 +57,9 @@ public:
     const char *name() const;
     const char *intern(const char *name);
     int depth() const;
+    // The line of the current node: for a StartElement or EndElement the
+    // line of its start tag, for Text the line it starts on.
+    int line() const;
     bool isEmptyElement() const;
     // The text of a Text token (UTF-8).
     const char *text() const;
@@ -50,15 +70,28 @@ public:
     // Why the document could not be read and on which line, as the
     // readers report it.
     QString errorMessage() const;
+    // The same in two parts: the parser's text and the line.
+    QString errorText() const { return m_errorText; }
+    int errorLine() const { return m_errorLine; }
 
     // The encoding to force on a document whose first bytes are head:
     // "CP932" for the Shift_JIS family, empty to let the declaration rule.
     static QByteArray forcedEncoding(const QByteArray &head);
+    // The encoding the XML declaration at the start of head names, as
+    // written; empty when there is none.
+    static QByteArray declaredEncoding(const QByteArray &head);
+    // Shift_JIS under any of its names (sjis, windows-31j, cp932, ...).
+    static bool isShiftJisName(const QByteArray &encoding);
 
 private:
     struct Private;
     explicit XmlStream(std::unique_ptr<Private> d);
+    static std::unique_ptr<XmlStream> open(const QString &hostPath,
+                                           std::unique_ptr<Validation> validation);
     static void onError(void *self, struct _xmlError *error);
+    void reportInvalid(struct _xmlError *error);
+    static struct _xmlParserInput *loadExternalEntity(const char *url, const char *id,
+                                                      struct _xmlParserCtxt *context);
 
     std::unique_ptr<Private> d;
     QString m_errorText;

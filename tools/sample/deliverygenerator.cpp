@@ -1,6 +1,6 @@
 #include "deliverygenerator.h"
 
-#include "sampledtds.h"
+#include "officialdtds.h"
 #include "samplefiles.h"
 #include "samplejpeg.h"
 #include "samplephotoplanner.h"
@@ -56,7 +56,7 @@ bool DeliveryGenerator::generate(const QString &folder)
         && samplefiles::writeFile(hostPath(folder, QString::fromUtf16(IndexFile)), indexXml(),
                                   &m_errorText)
         && writeText(hostPath(folder, QString::fromUtf16(IndexDtdFile)),
-                     QString::fromUtf16(sampledtds::IndexC04));
+                     QString::fromUtf16(officialdtds::IndexC04));
 }
 
 QByteArray DeliveryGenerator::indexXml() const
@@ -96,7 +96,7 @@ QByteArray DeliveryGenerator::indexXml() const
         QStringLiteral("工事内容"),
         QStringLiteral("本工事は、%1において、土工、擁壁工、排水構造物工、舗装工及び付帯工を"
                        "施工するものである。施工にあたっては、周辺住民及び通行車両の安全確保に"
-                       "努め、工程、品質、出来形及び安全の各管理を適切に行い、電子納品要領に従い"
+                       "努め、品質及び出来形を適切に管理し、電子納品要領に従い"
                        "工事写真を整理して納品する。")
             .arg(m_profile.address));
     xml.close();

@@ -1,5 +1,6 @@
 #include "sampleprofile.h"
 
+#include "officialdtds.h"
 #include "sampledtds.h"
 
 SampleProfile SampleProfile::of(DeliveryOptions::Standard standard)
@@ -9,7 +10,7 @@ SampleProfile SampleProfile::of(DeliveryOptions::Standard standard)
     case Standard::Mlit:
         return {QStringLiteral("PHOTO05.DTD"),
                 QStringLiteral("05"),
-                sampledtds::Photo05,
+                officialdtds::Photo05,
                 QStringLiteral("土木200805-01"),
                 QStringLiteral("土木200805-01"),
                 QStringLiteral("PHOTO/PIC"),
@@ -29,7 +30,7 @@ SampleProfile SampleProfile::of(DeliveryOptions::Standard standard)
     case Standard::Maff:
         return {QStringLiteral("PHOTO05.DTD"),
                 QStringLiteral("05"),
-                sampledtds::Photo05,
+                officialdtds::Photo05,
                 QStringLiteral("農村振興土木201103-01"),
                 QStringLiteral("農村振興土木201103-01"),
                 QStringLiteral("PHOTO/PIC"),
