@@ -4,7 +4,6 @@
 #include "permittedcharacters.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace writer {
 
@@ -45,8 +44,10 @@ int CollectForbiddenChars(const char16_t *text, char16_t *out, int outBytes, int
 {
     if (!checkable(text, out, outBytes))
         return 0;
-    std::memset(out, 0, size_t(outBytes));
-    const int capacity = outBytes / 2 - 1;  // leaves the terminator
+    // Whole units only: an odd last byte is never written.
+    const int units = outBytes / 2;
+    std::fill(out, out + units, char16_t(0));
+    const int capacity = units - 1;  // leaves the terminator
     int collected = 0;
     for (const char16_t *unit = text; *unit; ++unit) {
         if (*unit == CarriageReturn && unit[1] == LineFeed) {
