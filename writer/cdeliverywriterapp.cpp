@@ -20,11 +20,11 @@ bool CDeliveryWriterApp::initInstance(const QStringList &arguments)
     m_nResult = 0;
     if (!acceptArgumentCount(arguments, LaunchArgumentCount))
         return false;
-    if (!loadSuiteFunctions(m_worksdataLibrary, WorksdataLibraryName, m_worksdata)
-        || !loadSuiteFunctions(m_suiteCommonLibrary, SuiteCommonLibraryName, m_suiteCommon)
-        || !loadSuiteFunctions(m_workstreeLibrary, WorkstreeLibraryName, m_workstree))
+    if (!loadSuiteFunctions(m_worksdataLibrary, WorksdataLibraryName, m_suite.worksdata)
+        || !loadSuiteFunctions(m_suiteCommonLibrary, SuiteCommonLibraryName, m_suite.suiteCommon)
+        || !loadSuiteFunctions(m_workstreeLibrary, WorkstreeLibraryName, m_suite.workstree))
         return false;
-    m_suiteCommon.initializeCommonDll(0);
+    m_suite.suiteCommon.initializeCommonDll(0);
 
     takeLaunchArguments(arguments, *this);
     applyStartValues(*this);
@@ -40,11 +40,11 @@ void CDeliveryWriterApp::runWizard(CWizSheet &sheet)
     runModal(sheet);
     m_worksdataLibrary.free();
     m_suiteCommonLibrary.free();
-    m_worksdata = suiteapi::WorksdataFunctions();
-    m_suiteCommon = suiteapi::SuiteCommonFunctions();
-    m_workstree.destoryWorksTree();
+    m_suite.worksdata = suiteapi::WorksdataFunctions();
+    m_suite.suiteCommon = suiteapi::SuiteCommonFunctions();
+    m_suite.workstree.destoryWorksTree();
     m_workstreeLibrary.free();
-    m_workstree = suiteapi::WorkstreeFunctions();
+    m_suite.workstree = suiteapi::WorkstreeFunctions();
 }
 
 } // namespace writer

@@ -2,10 +2,9 @@
 
 #include "exportsettings.h"
 
+#include "suitefunctions.h"
+
 #include "platform/suitelibrary.h"
-#include "suiteapi/suitecommonfunctions.h"
-#include "suiteapi/worksdatafunctions.h"
-#include "suiteapi/workstreefunctions.h"
 #include "ui/suiteapplication.h"
 
 #include <QStringList>
@@ -20,7 +19,7 @@ class CWizSheet;
 //
 //     CDeliveryWriterApp app;
 //     if (app.initInstance(arguments)) {
-//         CWizSheet sheet(app, app.workstree());
+//         CWizSheet sheet(app, app.suite());
 //         app.runWizard(sheet);
 //     }
 //     return app.exitInstance();
@@ -45,9 +44,7 @@ public:
 
     // The suite functions; valid after a successful initInstance() until
     // runWizard() returns.
-    const suiteapi::WorksdataFunctions &worksdata() const { return m_worksdata; }
-    const suiteapi::SuiteCommonFunctions &suiteCommon() const { return m_suiteCommon; }
-    const suiteapi::WorkstreeFunctions &workstree() const { return m_workstree; }
+    const SuiteFunctions &suite() const { return m_suite; }
 
     // Runs the wizard modally and keeps its outcome as the exit code; then
     // frees worksdata and suitecommon and destroys the album tree.
@@ -57,9 +54,7 @@ private:
     win::SuiteLibrary m_worksdataLibrary;
     win::SuiteLibrary m_suiteCommonLibrary;
     win::SuiteLibrary m_workstreeLibrary;
-    suiteapi::WorksdataFunctions m_worksdata;
-    suiteapi::SuiteCommonFunctions m_suiteCommon;
-    suiteapi::WorkstreeFunctions m_workstree;
+    SuiteFunctions m_suite;
 };
 
 } // namespace writer

@@ -2,11 +2,11 @@
 
 #include "exportsettings.h"
 #include "standardcodes.h"
+#include "suitefunctions.h"
 
 namespace writer {
 
-CWizSheet::CWizSheet(ExportSettings &settings, const suiteapi::WorkstreeFunctions &workstree,
-                     QWidget *parent)
+CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWidget *parent)
     : ui::WizardSheet(parent),
       m_fileNamingPage(settings),
       m_optionsPage(settings),
@@ -15,7 +15,7 @@ CWizSheet::CWizSheet(ExportSettings &settings, const suiteapi::WorkstreeFunction
       m_photoInfoPage(settings),
       m_destinationPage(settings),
       m_summaryPage(settings),
-      m_albumPage(settings, workstree)
+      m_albumPage(settings, suite.workstree)
 {
     // The pages are members, destroyed with the sheet before its widgets
     // are: a page leaves its parent when destroyed, so none is deleted twice.

@@ -14,6 +14,7 @@
 namespace writer {
 
 struct ExportSettings;
+struct SuiteFunctions;
 
 // The export wizard. It holds every page object and adds the pages the
 // standard code needs:
@@ -26,8 +27,7 @@ class CWizSheet final : public ui::WizardSheet
     Q_OBJECT
 
 public:
-    CWizSheet(ExportSettings &settings, const suiteapi::WorkstreeFunctions &workstree,
-              QWidget *parent = nullptr);
+    CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWidget *parent = nullptr);
     ~CWizSheet() override;
 
     CDialog0A &albumPage() { return m_albumPage; }

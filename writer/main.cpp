@@ -13,7 +13,7 @@ int main(int argc, char **argv)
 
     writer::CDeliveryWriterApp app;
     if (app.initInstance(arguments)) {
-        writer::CWizSheet sheet(app, app.workstree());
+        writer::CWizSheet sheet(app, app.suite());
         ui::ScriptedRun::attach(&sheet);
         app.runWizard(sheet);
     }

@@ -78,8 +78,8 @@ writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
     m_settings.m_strCalsFolder = QStringLiteral("D:\\cals");
     m_settings.m_nStandardCode = standardCode;
     writer::applyStartValues(m_settings);
-    m_workstree = workstreeFunctions();
-    auto *sheet = new writer::CWizSheet(m_settings, m_workstree);
+    m_suite.workstree = workstreeFunctions();
+    auto *sheet = new writer::CWizSheet(m_settings, m_suite);
     WizardTest::startWizard(sheet);
     return *sheet;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exportsettings.h"
+#include "suitefunctions.h"
 
 #include "suiteapi/workstreefunctions.h"
 
@@ -44,6 +45,9 @@ protected:
     void SetUp() override;
 
     writer::ExportSettings &settings() { return m_settings; }
+    // The suite functions the wizard gets: workstree's are the recording
+    // stand-in's; a test sets worksdata's and suitecommon's it needs.
+    writer::SuiteFunctions &suite() { return m_suite; }
     static suiteapi::WorkstreeFunctions workstreeFunctions();
 
     // The whole wizard for the code, with fresh settings as start-up sets
@@ -57,5 +61,5 @@ protected:
 
 private:
     writer::ExportSettings m_settings;
-    suiteapi::WorkstreeFunctions m_workstree;
+    writer::SuiteFunctions m_suite;
 };
