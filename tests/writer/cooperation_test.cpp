@@ -1,6 +1,7 @@
 #include "cwizsheet.h"
 #include "writerids.h"
 
+#include "jetdao/jetdao.h"
 #include "platform/suitelibrary.h"
 #include "suiteapi/worksdatafunctions.h"
 #include "ui/controls.h"
@@ -43,6 +44,27 @@ protected:
                 writeFile(exe, "MZ");
         }
         writeFile(QStringLiteral("prog/Cooperation.ini"), utf16le(ini));
+    }
+
+    // CALS.mdb in the folder start-up names, with rows in its table XML.
+    void writeCalsDatabase(int rows)
+    {
+        makeFolder(QStringLiteral("cals"));
+        JETDAO::CDaoDatabase database;
+        database.Create(winPath(QStringLiteral("cals/CALS.mdb")));
+        JETDAO::CDaoTableDef table(&database);
+        table.Create(QStringLiteral("XML"));
+        table.CreateField(QStringLiteral("ID"), JETDAO::CDaoTableDef::dbLong);
+        table.Append();
+        JETDAO::CDaoRecordset recordset(&database);
+        recordset.Open(JETDAO::dbOpenDynaset, QStringLiteral("select * from XML"));
+        for (int row = 1; row <= rows; ++row) {
+            recordset.AddNew();
+            recordset.SetFieldValue(QStringLiteral("ID"), QString::number(row));
+            recordset.Update();
+        }
+        recordset.Close();
+        database.Close();
     }
 
     void startOnExtendedOptions(int code)
@@ -154,4 +176,38 @@ TEST_F(CooperationTest, TheOtherDataCodesStartTheSettingsFileOnNext)
             EXPECT_TRUE(file.startsWith("\xFF\xFE"));
         }
     }
+}
+
+TEST_F(CooperationTest, OtherDataIsOfferedWhenCalsHoldsRowsAndTheChoiceReachesTheTree)
+{
+    using ids::extendedoptions::OtherData;
+    // Code 81 is not probed at start-up, only here.
+    startWizard(81);
+    settings().m_strCalsFolder = winPath(QStringLiteral("cals"));
+    nextFromAlbums();
+    EXPECT_FALSE(control(OtherData)->isEnabled());
+    EXPECT_EQ(settings().m_nOtherFolder, 0);
+
+    writeCalsDatabase(0);
+    back();
+    nextFromAlbums();
+    EXPECT_FALSE(control(OtherData)->isEnabled());
+
+    QFile::remove(hostPath(QStringLiteral("cals/CALS.mdb")));
+    writeCalsDatabase(2);
+    back();
+    nextFromAlbums();
+    ASSERT_TRUE(control(OtherData)->isEnabled());
+    EXPECT_EQ(settings().m_nOtherFolder, 1);
+    click(OtherData);
+    EXPECT_EQ(settings().m_nOtherData, 1);
+    EXPECT_EQ(ui::checkState(control(OtherData)), 1);
+    EXPECT_EQ(workstree().otherData, 1);
+
+    // Gone meanwhile: the setting stands and the box keeps showing it.
+    QFile::remove(hostPath(QStringLiteral("cals/CALS.mdb")));
+    click(OtherData);
+    EXPECT_EQ(settings().m_nOtherData, 1);
+    EXPECT_EQ(ui::checkState(control(OtherData)), 1);
+    EXPECT_EQ(workstree().otherData, 1);
 }
