@@ -211,3 +211,25 @@ TEST_F(CooperationTest, OtherDataIsOfferedWhenCalsHoldsRowsAndTheChoiceReachesTh
     EXPECT_EQ(ui::checkState(control(OtherData)), 1);
     EXPECT_EQ(workstree().otherData, 1);
 }
+
+TEST_F(CooperationTest, TheWorksdataFunctionsAnswerSafelyForMissingFilesAndSmallBuffers)
+{
+    const suiteapi::WorksdataFunctions &worksdata = suite().worksdata;
+    const std::u16string missing = u"D:\\prog\\Cooperation.ini";
+    EXPECT_EQ(worksdata.getCooperatorCount(missing.c_str()), 0);
+    EXPECT_EQ(worksdata.isCooperatorInstalled(missing.c_str(), 0, 25), 0);
+    EXPECT_EQ(worksdata.getCooperatorCount(nullptr), 0);
+
+    describePrograms({{QStringLiteral("連携ソフト"), true}});
+    const std::u16string ini = missing;
+    EXPECT_EQ(worksdata.getCooperatorCount(ini.c_str()), 1);
+    EXPECT_EQ(worksdata.isCooperatorInstalled(ini.c_str(), 0, 25), 1);
+    EXPECT_EQ(worksdata.isCooperatorInstalled(ini.c_str(), 0, 8), 0);
+    EXPECT_EQ(worksdata.isCooperatorInstalled(ini.c_str(), 1, 25), 0);
+    EXPECT_EQ(worksdata.isCooperatorInstalled(ini.c_str(), -1, 25), 0);
+    char16_t name[4] = {u'x', u'x', u'x', u'x'};
+    EXPECT_EQ(worksdata.getCooperatorAppName(ini.c_str(), 0, name, 4), name);
+    EXPECT_EQ(QString::fromUtf16(name), QStringLiteral("連携ソ"));
+    worksdata.getCooperatorAppName(ini.c_str(), 3, name, 4);
+    EXPECT_EQ(name[0], u'\0');
+}
