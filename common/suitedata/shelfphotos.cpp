@@ -272,7 +272,7 @@ int ShelfPhotosReader::photoCount(int albumNumber)
 }
 
 bool ShelfPhotosReader::forEachPhoto(int albumNumber,
-                                     const std::function<bool(const PhotoRecord &)> &visit)
+                                     const std::function<bool(PhotoRecord &)> &visit)
 {
     if (!m_db)
         return false;

@@ -106,7 +106,7 @@ public:
     int photoCount(int albumNumber);
     // Each photo of an album in its order, as G_PHOTO.mdb takes it (serial
     // left 0, drawings counted); false when reading failed or visit did.
-    bool forEachPhoto(int albumNumber, const std::function<bool(const PhotoRecord &)> &visit);
+    bool forEachPhoto(int albumNumber, const std::function<bool(PhotoRecord &)> &visit);
     // The whole of each photo of an album, in order.
     QList<ShelfPhoto> photos(int albumNumber);
 
