@@ -1,6 +1,9 @@
 // PLACEHOLDER-LEAD: replaced by the export functions before landing.
 #include "suiteapi/worksdata.h"
 
+#include "errorinformation.h"
+#include "settingsfile.h"
+
 extern "C" {
 
 int DNKoujiInfGet2(const char16_t *, char16_t *buffer)
@@ -10,9 +13,16 @@ int DNKoujiInfGet2(const char16_t *, char16_t *buffer)
     return 0;
 }
 
-int DNErrInfMake4(char16_t *, int)
+int DNErrInfMake4(char16_t *koujiXmlPath, int standardCode)
 {
-    return 0;
+    if (!koujiXmlPath)
+        return 0;
+    const QString kouji = QString::fromUtf16(koujiXmlPath);
+    return errorinformation::write(settingsfile::tempFilePath(errorinformation::FileName), kouji,
+                                   standardCode,
+                                   errorinformation::findProblems(kouji, standardCode))
+        ? 1
+        : 0;
 }
 
 } // extern "C"
