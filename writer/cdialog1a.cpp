@@ -48,6 +48,15 @@ void CDialog1A::doDataExchange(ui::DataExchange &exchange)
                              MaxStartMedia);
 }
 
+void CDialog1A::onInitDialog()
+{
+    // Showing the variables is no typing: the box is checked from the
+    // activation on.
+    m_bShowing = true;
+    ui::PropertyPage::onInitDialog();
+    m_bShowing = false;
+}
+
 bool CDialog1A::onSetActive()
 {
     showOptions();

@@ -22,6 +22,7 @@ public:
     explicit CDialog1A(ExportSettings &settings, QWidget *parent = nullptr);
     ~CDialog1A() override;
 
+    void onInitDialog() override;
     bool onSetActive() override;
     int onWizardNext() override;
 

@@ -56,6 +56,15 @@ void CDialog1B::doDataExchange(ui::DataExchange &exchange)
                              MaxStartMedia);
 }
 
+void CDialog1B::onInitDialog()
+{
+    // Showing the variables is no typing: the box is checked from the
+    // activation on.
+    m_bShowing = true;
+    ui::PropertyPage::onInitDialog();
+    m_bShowing = false;
+}
+
 bool CDialog1B::onSetActive()
 {
     showOptions();
@@ -93,7 +102,7 @@ void CDialog1B::listCooperators()
     const suiteapi::WorksdataFunctions &worksdata = m_suite.worksdata;
     if (worksdata.getCooperatorCount && worksdata.isCooperatorInstalled
         && worksdata.getCooperatorAppName) {
-        const QString ini = win::programFolder() + CooperationFileName;
+        const QString ini = win::joinPath(m_settings.m_strProgramFolder, CooperationFileName);
         const suiteapi::PathBuffer path = suiteapi::toPathBuffer(ini);
         int listed = 0;
         // The file may change meanwhile: the count is asked at every step.

@@ -23,6 +23,7 @@ public:
     CDialog1B(ExportSettings &settings, const SuiteFunctions &suite, QWidget *parent = nullptr);
     ~CDialog1B() override;
 
+    void onInitDialog() override;
     bool onSetActive() override;
     int onWizardNext() override;
     int onWizardBack() override;

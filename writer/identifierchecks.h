@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/pathnames.h"
-
 #include <QString>
 
 // The checks the options pages run on Next over the construction and photo
@@ -29,10 +27,9 @@ struct IdentifierCheckResult
 
 // Construction information first, then photo information; the first
 // failure ends the checks. Strict for the code whose symbols count as
-// forbidden. The lists are read from the folder, by default the running
-// program's. A missing NeedTransformation.dat is named in the message, so
+// forbidden. The lists are read from the folder. A missing NeedTransformation.dat is named in the message, so
 // the user learns why the page cannot be left.
 IdentifierCheckResult checkInformationIdentifiers(const ExportSettings &settings,
-                                                  const QString &folder = win::programFolder());
+                                                  const QString &folder);
 
 } // namespace writer

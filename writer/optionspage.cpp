@@ -31,7 +31,7 @@ bool takeOverAndCheckIdentifiers(ui::PropertyPage &page, const QLineEdit *box,
                                  ExportSettings &settings)
 {
     settings.m_nStartMedia = win::wtoi(box->text());
-    const IdentifierCheckResult result = checkInformationIdentifiers(settings);
+    const IdentifierCheckResult result = checkInformationIdentifiers(settings, settings.m_strProgramFolder);
     if (!result.passed && !result.message.isEmpty())
         ui::messageBox(&page, result.message, CheckCaption, ui::Buttons::Ok, ui::Icon::Warning);
     return result.passed;
