@@ -13,8 +13,8 @@ CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWid
       m_extendedOptionsPage(settings, suite),
       m_basicInfoPage(settings),
       m_photoInfoPage(settings),
-      m_destinationPage(settings),
-      m_summaryPage(settings),
+      m_destinationPage(settings, suite),
+      m_summaryPage(settings, suite.worksdata),
       m_albumPage(settings, suite.workstree)
 {
     // The pages are members, destroyed with the sheet before its widgets
