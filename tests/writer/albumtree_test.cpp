@@ -190,3 +190,27 @@ TEST_F(AlbumTreeTest, NoTickedPhotosWarnAndThePageStays)
     EXPECT_TRUE(sheet().isEnabled());
     EXPECT_TRUE(photoAlbums().isEmpty());
 }
+
+// A scripted run of the built program ticks an album by its bookshelf and
+// label; Next builds G_PHOTO.mdb with it before the host's album.
+TEST_F(AlbumTreeTest, AScriptTicksAnAlbumByItsLabel)
+{
+    const QString label = QStringLiteral("第2回 L'型擁壁工");
+    QByteArray output;
+    const int exitCode = runScripted(
+        QStringLiteral(TESSERA_PROGRAM_DIR "/DeliveryWriter"),
+        {QStringLiteral("D:\\suite\\shelves\\shelf02"), QStringLiteral("0"), QStringLiteral("25"),
+         QStringLiteral("0"), QStringLiteral("0"), QString(), QString(),
+         QStringLiteral("D:\\suite\\shelves\\shelf02"), QString()},
+        QStringLiteral("expect-page 108\n"
+                       "tick 1200 1号 道路改良工事\\%1\n"
+                       "next\n"
+                       "cancel\n")
+            .arg(label)
+            .toUtf8(),
+        &output);
+    EXPECT_EQ(exitCode, 0) << output.toStdString();
+    EXPECT_EQ(photoAlbums(),
+              serialsOf(1, QStringLiteral("D:\\suite\\shelves\\shelf01\\album002\\"))
+                  + serialsOf(Photos + 1, QStringLiteral("D:\\suite\\shelves\\shelf02\\album001\\")));
+}
