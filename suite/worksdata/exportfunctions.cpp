@@ -1,6 +1,9 @@
 // The export functions of the suite's construction-data library.
 #include "suiteapi/worksdata.h"
 
+#include "errorinformation.h"
+#include "settingsfile.h"
+
 #include "platform/winpath.h"
 #include "suitedata/albuminfo.h"
 
@@ -25,10 +28,16 @@ int DNKoujiInfGet2(const char16_t *koujiXmlPath, char16_t *buffer)
     return 1;
 }
 
-// PLACEHOLDER-LEAD: replaced by the export functions before landing.
-int DNErrInfMake4(char16_t *, int)
+int DNErrInfMake4(char16_t *koujiXmlPath, int standardCode)
 {
-    return 0;
+    if (!koujiXmlPath)
+        return 0;
+    const QString kouji = QString::fromUtf16(koujiXmlPath);
+    return errorinformation::write(settingsfile::tempFilePath(errorinformation::FileName), kouji,
+                                   standardCode,
+                                   errorinformation::findProblems(kouji, standardCode))
+        ? 1
+        : 0;
 }
 
 } // extern "C"
