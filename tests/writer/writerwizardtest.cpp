@@ -75,6 +75,12 @@ suiteapi::WorkstreeFunctions WriterWizardTest::workstreeFunctions()
 
 writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
 {
+    return startWizard(standardCode, workstreeFunctions());
+}
+
+writer::CWizSheet &WriterWizardTest::startWizard(int standardCode,
+                                                 const suiteapi::WorkstreeFunctions &workstree)
+{
     // A fresh run: the settings as start-up leaves them.
     m_settings = writer::ExportSettings();
     m_settings.m_strKoujiFolder = QStringLiteral("D:\\shelf");
@@ -82,7 +88,7 @@ writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
     m_settings.m_nStandardCode = standardCode;
     m_settings.m_strProgramFolder = QStringLiteral("P:\\");
     writer::applyStartValues(m_settings);
-    m_suite.workstree = workstreeFunctions();
+    m_suite.workstree = workstree;
     auto *sheet = new writer::CWizSheet(m_settings, m_suite);
     WizardTest::startWizard(sheet);
     return *sheet;
