@@ -1,7 +1,7 @@
 #pragma once
 
 #include "classificationmaster.h"
-#include "photoinfotable.h"
+#include "photodb/photoinfotable.h"
 #include "photolistlayout.h"
 
 #include "ui/propertypage.h"
@@ -14,6 +14,9 @@ class Page136PhotoInfo;
 }
 
 namespace reader {
+
+using photodb::PhotoInfoRecord;
+using photodb::PhotoInfoTable;
 
 struct ImportSettings;
 

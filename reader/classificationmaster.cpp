@@ -1,11 +1,13 @@
 #include "classificationmaster.h"
 
-#include "photoinfotable.h"
+#include "photodb/photoinfotable.h"
 
 #include "jetdao/jetdao.h"
 #include "photodb/photodbschema.h"
 
 namespace reader {
+
+using photodb::PhotoInfoTable;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "photolistlayout.h"
 
-#include "photoinfotable.h"
+#include "photodb/photoinfotable.h"
 
 #include <algorithm>
 

@@ -6,9 +6,13 @@
 #include <QStringView>
 #include <Qt>
 
+namespace photodb {
+struct PhotoInfoRecord;
+}
+
 namespace reader {
 
-struct PhotoInfoRecord;
+using photodb::PhotoInfoRecord;
 
 // Standards whose deliveries lack some of the photo information.
 inline constexpr QStringView NexcoStandard2012 = u"NEXCO 工事記録写真等撮影要領（平成２４年７月版準拠)";

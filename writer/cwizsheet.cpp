@@ -10,7 +10,7 @@ CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWid
     : ui::WizardSheet(parent),
       m_fileNamingPage(settings),
       m_optionsPage(settings),
-      m_extendedOptionsPage(settings),
+      m_extendedOptionsPage(settings, suite),
       m_basicInfoPage(settings),
       m_photoInfoPage(settings),
       m_destinationPage(settings, suite),

@@ -55,12 +55,17 @@ private:
 
 } // namespace
 
-void JetDaoTest::createDatabase(const QString &relative, const QStringList &statements) const
+void createEngineDatabase(const QString &hostPath, const QStringList &statements)
 {
-    Connection connection(hostPath(relative), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    Connection connection(hostPath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     connection.query(QStringLiteral("PRAGMA user_version = 1"));
     for (const QString &sql : statements)
         connection.query(sql);
+}
+
+void JetDaoTest::createDatabase(const QString &relative, const QStringList &statements) const
+{
+    createEngineDatabase(hostPath(relative), statements);
 }
 
 QVariant JetDaoTest::engineValue(const QString &relative, const QString &sql) const

@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QVariant>
 
+// Creates the database file at the host path and runs the statements,
+// straight through the engine.
+void createEngineDatabase(const QString &hostPath, const QStringList &statements);
+
 // A workspace whose database files are made and inspected straight through
 // the engine, independently of the library under test.
 class JetDaoTest : public WorkspaceTest

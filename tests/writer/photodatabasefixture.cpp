@@ -1,6 +1,6 @@
 #include "photodatabasefixture.h"
 
-#include "photodatabasewriter.h"
+#include "photodb/photodatabasewriter.h"
 
 #include <QFile>
 

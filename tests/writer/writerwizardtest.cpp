@@ -4,6 +4,7 @@
 #include "launcharguments.h"
 #include "writerids.h"
 
+#include "platform/winpath.h"
 #include "ui/windowmessage.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,8 @@ void fakeDestoryWorksTree()
 void WriterWizardTest::SetUp()
 {
     WizardTest::SetUp();
+    // The program folder with the character lists the build shipped.
+    win::mapDrive(QLatin1Char('P'), QStringLiteral(TESSERA_PROGRAM_DIR));
     workstree() = WorkstreeCalls();
 }
 
@@ -77,6 +80,7 @@ writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
     m_settings.m_strKoujiFolder = QStringLiteral("D:\\shelf");
     m_settings.m_strCalsFolder = QStringLiteral("D:\\cals");
     m_settings.m_nStandardCode = standardCode;
+    m_settings.m_strProgramFolder = QStringLiteral("P:\\");
     writer::applyStartValues(m_settings);
     m_suite.workstree = workstreeFunctions();
     auto *sheet = new writer::CWizSheet(m_settings, m_suite);

@@ -22,7 +22,8 @@ const Command Commands[] = {
     {u"delivery", runDeliveryCommand,
      u"delivery DIR --photos N [--standard mlit|maff|nexco24|nexco18] [--encoding sjis|utf8]"},
     {u"eizen", runEizenCommand, u"eizen DIR --photos N [--depth D]"},
-    {u"suite", runSuiteSample, u"suite DIR --shelves N [--shared]"},
+    {u"suite", runSuiteSample,
+     u"suite DIR --shelves N [--shared] [--albums M] [--photos P] [--standard CODE]"},
 };
 
 int usage()

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace reader {
+namespace photodb {
 
 // One row of 写真情報, the photo information table of G_PHOTO.mdb. Null
 // cells read as empty texts and as 0.
@@ -25,7 +25,7 @@ struct PhotoInfoRecord
     QString frequency;
 };
 
-// 写真情報 as DNXmlRead left it in G_PHOTO.mdb.
+// 写真情報 of G_PHOTO.mdb, as DNXmlRead or workstree left it.
 class PhotoInfoTable
 {
 public:
@@ -39,4 +39,4 @@ public:
     static QList<PhotoInfoRecord> readAll(const QString &databasePath);
 };
 
-} // namespace reader
+} // namespace photodb

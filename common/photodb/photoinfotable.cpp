@@ -2,28 +2,28 @@
 
 #include "jetdao/cdaodatabase.h"
 #include "jetdao/cdaorecordset.h"
-#include "photodb/photodbschema.h"
+#include "photodbschema.h"
 #include "platform/fileops.h"
 
-namespace reader {
+namespace photodb {
 
 namespace {
 
 // Column names made once: each of them is looked up for every row.
-const QString Serial = QString::fromUtf16(photodb::column::Serial);
-const QString FileName = QString::fromUtf16(photodb::column::FileName);
-const QString JapaneseFileName = QString::fromUtf16(photodb::column::JapaneseFileName);
-const QString MajorClass = QString::fromUtf16(photodb::column::MajorClass);
-const QString Category = QString::fromUtf16(photodb::column::Category);
-const QString WorkType = QString::fromUtf16(photodb::column::WorkType);
-const QString Kind = QString::fromUtf16(photodb::column::Kind);
-const QString SubKind = QString::fromUtf16(photodb::column::SubKind);
-const QString Title = QString::fromUtf16(photodb::column::Title);
-const QString HasDrawings = QString::fromUtf16(photodb::column::HasDrawings);
-const QString Place = QString::fromUtf16(photodb::column::Place);
-const QString ManagementValue = QString::fromUtf16(photodb::column::ManagementValue);
-const QString Representative = QString::fromUtf16(photodb::column::Representative);
-const QString Frequency = QString::fromUtf16(photodb::column::Frequency);
+const QString Serial = QString::fromUtf16(column::Serial);
+const QString FileName = QString::fromUtf16(column::FileName);
+const QString JapaneseFileName = QString::fromUtf16(column::JapaneseFileName);
+const QString MajorClass = QString::fromUtf16(column::MajorClass);
+const QString Category = QString::fromUtf16(column::Category);
+const QString WorkType = QString::fromUtf16(column::WorkType);
+const QString Kind = QString::fromUtf16(column::Kind);
+const QString SubKind = QString::fromUtf16(column::SubKind);
+const QString Title = QString::fromUtf16(column::Title);
+const QString HasDrawings = QString::fromUtf16(column::HasDrawings);
+const QString Place = QString::fromUtf16(column::Place);
+const QString ManagementValue = QString::fromUtf16(column::ManagementValue);
+const QString Representative = QString::fromUtf16(column::Representative);
+const QString Frequency = QString::fromUtf16(column::Frequency);
 
 PhotoInfoRecord currentRecord(const JETDAO::CDaoRecordset &rows)
 {
@@ -73,4 +73,4 @@ QList<PhotoInfoRecord> PhotoInfoTable::readAll(const QString &databasePath)
     return records;
 }
 
-} // namespace reader
+} // namespace photodb
