@@ -3,18 +3,12 @@
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "suitedata/shelfphotos.h"
 #include "suitedata/suitelayout.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace host {
-
-namespace {
-
-const QString AlbumMarkerFileName = QStringLiteral("KOUJI.XML");
-
-} // namespace
 
 QString shelfDataFolder(const QString &dataRoot, int shelf)
 {
@@ -30,15 +24,12 @@ QList<qint32> shelfAlbumNumbers(const QString &dataFolder)
 {
     QList<qint32> numbers;
     const QString folder = win::toHostPath(dataFolder);
-    if (folder.isEmpty())
+    suitedata::ShelfPhotosReader photos;
+    if (folder.isEmpty()
+        || !photos.open(QDir(folder).filePath(suitedata::ShelfPhotosFileName.toString())))
         return numbers;
-    const QStringList albums =
-        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    qint32 number = 0;
-    for (const QString &album : albums) {
-        if (QFileInfo::exists(QDir(folder).filePath(album + u'/' + AlbumMarkerFileName)))
-            numbers.append(++number);
-    }
+    for (const suitedata::ShelfAlbum &album : photos.albums())
+        numbers.append(album.number);
     return numbers;
 }
 

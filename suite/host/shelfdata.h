@@ -11,8 +11,8 @@ namespace host {
 // the profile or the key is missing.
 QString shelfDataFolder(const QString &dataRoot, int shelf);
 
-// The bookshelf's albums as the host numbers them: the folders of the data
-// folder that hold an album's KOUJI.XML, in name order, from 1.
+// The numbers of the bookshelf's albums in its order; none when its
+// photos cannot be read.
 QList<qint32> shelfAlbumNumbers(const QString &dataFolder);
 
 } // namespace host

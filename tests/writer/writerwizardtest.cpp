@@ -5,9 +5,13 @@
 #include "writerids.h"
 
 #include "platform/winpath.h"
+#include "photodatabasefixture.h"
+
+#include "photodb/photodbschema.h"
 #include "ui/windowmessage.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -46,6 +50,11 @@ void fakeDestoryWorksTree()
 {
 }
 
+int fakeIsThisDriveWritable(char16_t *)
+{
+    return 1;
+}
+
 } // namespace
 
 void WriterWizardTest::SetUp()
@@ -54,6 +63,8 @@ void WriterWizardTest::SetUp()
     // The program folder with the character lists the build shipped.
     win::mapDrive(QLatin1Char('P'), QStringLiteral(TESSERA_PROGRAM_DIR));
     workstree() = WorkstreeCalls();
+    // Every folder of the workspace can be written; a test says otherwise.
+    m_suite.suiteCommon.isThisDriveWritable = fakeIsThisDriveWritable;
 }
 
 WorkstreeCalls &WriterWizardTest::workstree()
@@ -101,14 +112,28 @@ void WriterWizardTest::nextFromAlbums()
     QCoreApplication::sendPostedEvents();
 }
 
+void WriterWizardTest::chooseEmptyDestination()
+{
+    const QString folder = QStringLiteral("walk-out");
+    makeFolder(folder);
+    const QString photos = tempHostPath(QString::fromUtf16(photodb::FileName));
+    if (!QFileInfo::exists(photos)) {
+        ASSERT_TRUE(writePhotoDatabase(photos, {}));
+    }
+    enterText(writer::ids::destination::Folder, winPath(folder));
+}
+
 QList<int> WriterWizardTest::walkForward()
 {
     QList<int> pages{currentPage()};
     for (;;) {
-        if (currentPage() == writer::ids::albums::Template)
+        if (currentPage() == writer::ids::albums::Template) {
             nextFromAlbums();
-        else
+        } else {
+            if (currentPage() == writer::ids::destination::Template)
+                chooseEmptyDestination();
             next();
+        }
         if (currentPage() == pages.back())
             return pages;
         pages.append(currentPage());

@@ -57,6 +57,9 @@ protected:
     writer::CWizSheet &startWizard(int standardCode, const suiteapi::WorkstreeFunctions &workstree);
     // Next on the album page, and the completion message delivered.
     void nextFromAlbums();
+    // On the destination page: an empty folder of the workspace, and an
+    // empty photo database unless the test wrote one.
+    void chooseEmptyDestination();
     // The template ids Next walks through from the current page to the
     // last, the album page's build included.
     QList<int> walkForward();
