@@ -11,7 +11,7 @@ CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWid
       m_fileNamingPage(settings),
       m_optionsPage(settings),
       m_extendedOptionsPage(settings),
-      m_basicInfoPage(settings),
+      m_basicInfoPage(settings, suite.worksdata),
       m_photoInfoPage(settings),
       m_destinationPage(settings),
       m_summaryPage(settings),
