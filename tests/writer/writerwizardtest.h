@@ -46,7 +46,8 @@ protected:
 
     writer::ExportSettings &settings() { return m_settings; }
     // The suite functions the wizard gets: workstree's are the recording
-    // stand-in's; a test sets worksdata's and suitecommon's it needs.
+    // stand-in's, DNInfMake writes a GXTemp of one item; a test sets the
+    // other worksdata and suitecommon functions it needs.
     writer::SuiteFunctions &suite() { return m_suite; }
     static suiteapi::WorkstreeFunctions workstreeFunctions();
 
