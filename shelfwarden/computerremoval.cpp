@@ -6,6 +6,8 @@
 #include "netprof/netprofile.h"
 #include "platform/profile.h"
 
+namespace shelfwarden {
+
 namespace {
 
 bool compactSection(const QString &file, const QString &section,
@@ -47,3 +49,5 @@ bool RemoveComputer(const QString &profilePath, const QString &displayedName,
     }
     return true;
 }
+
+} // namespace shelfwarden

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace shelfwarden {
+
 // Removes one computer's entries from a shared bookshelf's NetProf.dat: its
 // registration for sharing when it was chosen among the sharing computers,
 // and in any case its usage entries. Values match the encoded displayed name
@@ -13,3 +15,5 @@
 // what is left.
 bool RemoveComputer(const QString &profilePath, const QString &displayedName,
                     bool fromSharingList);
+
+} // namespace shelfwarden

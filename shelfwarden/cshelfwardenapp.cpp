@@ -8,6 +8,8 @@
 #include "platform/winpath.h"
 #include "suitedata/suitelayout.h"
 
+namespace shelfwarden {
+
 namespace {
 
 const QString ProfileFileName = suitedata::ProfileFileName.toString();
@@ -122,3 +124,5 @@ CShelfWardenApp::Instance CShelfWardenApp::claimInstance(const QString &commandL
     }
     return Instance::Failed;
 }
+
+} // namespace shelfwarden

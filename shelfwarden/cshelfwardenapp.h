@@ -6,10 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+namespace shelfwarden {
+
 // ShelfWarden's application object: where the suite keeps its data, the
 // bookshelves the suite has on this computer, and the one-instance rule.
 // The dialog reads the bookshelf lists and changes only the active shelf.
-class CShelfWardenApp
+class CShelfWardenApp final
 {
 public:
     explicit CShelfWardenApp(const suiteapi::SuiteCommonFunctions &suite);
@@ -55,3 +57,5 @@ private:
     int m_nActiveShelf = 0;
     win::NamedMutex m_instanceMutex;
 };
+
+} // namespace shelfwarden

@@ -2,6 +2,8 @@
 
 #include "platform/registry.h"
 
+namespace shelfwarden {
+
 namespace {
 // Under HKEY_LOCAL_MACHINE.
 constexpr char16_t SuiteRegistryKey[] = u"SOFTWARE\\ＭＥＲＩＤＯＮ\\ORBIS\\13.0";
@@ -28,3 +30,5 @@ QString installationId()
     }
     return QString();
 }
+
+} // namespace shelfwarden

@@ -8,5 +8,5 @@ int main(int argc, char **argv)
 {
     ui::ScriptedRun::prepare();
     QApplication application(argc, argv);
-    return runShelfWarden();
+    return shelfwarden::runShelfWarden();
 }

@@ -19,6 +19,8 @@
 
 #include <QSignalBlocker>
 
+namespace shelfwarden {
+
 namespace {
 
 constexpr int OwnGroupTab = 0;
@@ -280,3 +282,5 @@ QString NetProfResetDlg::longDataDir(int position) const
 {
     return suiteapi::longPath(m_app.suite(), m_app.dataDirs().value(position));
 }
+
+} // namespace shelfwarden

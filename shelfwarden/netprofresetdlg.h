@@ -1,18 +1,20 @@
 #pragma once
 
 #include <QDialog>
-#include <QScopedPointer>
-
-class CShelfWardenApp;
+#include <memory>
 
 namespace Ui {
 class NetProfResetDlg;
 }
 
+namespace shelfwarden {
+
+class CShelfWardenApp;
+
 // ShelfWarden's window (template 103): the user picks a bookshelf from the
 // suite's list or by folder, sees the computers sharing and using it on the
 // own-group and other-groups tabs, and removes one computer's entries.
-class NetProfResetDlg : public QDialog
+class NetProfResetDlg final : public QDialog
 {
     Q_OBJECT
 
@@ -37,7 +39,7 @@ private:
     QString longDataDir(int position) const;
     QString removalQuestion(QString *computer, bool *fromSharingList) const;
 
-    const QScopedPointer<Ui::NetProfResetDlg> m_ui;
+    const std::unique_ptr<Ui::NetProfResetDlg> m_ui;
     CShelfWardenApp &m_app;
     const QString m_ownGroupSection;
     QString m_strFolder;
@@ -47,3 +49,5 @@ private:
     // Preselected the next time the folder browser opens.
     QString m_browseSelection;
 };
+
+} // namespace shelfwarden

@@ -11,6 +11,8 @@
 #include "ui/scriptedrun.h"
 #include "ui/suiteapplication.h"
 
+namespace shelfwarden {
+
 namespace {
 
 constexpr QStringView SuiteCommonLibraryName = u"suitecommon.DLL";
@@ -61,3 +63,5 @@ int runShelfWarden()
     dialog.exec();
     return 0;
 }
+
+} // namespace shelfwarden

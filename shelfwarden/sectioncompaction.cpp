@@ -5,6 +5,8 @@
 #include "platform/profile.h"
 #include "platform/winerror.h"
 
+namespace shelfwarden {
+
 namespace {
 
 // Another computer may change the section between the reading and the
@@ -65,3 +67,5 @@ bool SectionCompaction::stillHolds(const win::ProfileSection &lines, int key, co
 {
     return lines.value(QString::number(key), netprof::ValueBufferSize) == value;
 }
+
+} // namespace shelfwarden

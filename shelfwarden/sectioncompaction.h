@@ -9,6 +9,8 @@ namespace win {
 class ProfileSection;
 }
 
+namespace shelfwarden {
+
 // Removes the matching values from one section of NetProf.dat and closes
 // the gaps, keeping the other values in their order under keys "0", "1", ...
 //
@@ -22,7 +24,7 @@ class ProfileSection;
 // again). Values are matched as the section reading sees them (60
 // characters) but moved whole and byte for byte, so a longer value or one
 // with bytes that form no CP932 character arrives as it was.
-class SectionCompaction
+class SectionCompaction final
 {
 public:
     using Matcher = std::function<bool(const QString &value)>;
@@ -42,3 +44,5 @@ private:
     QString m_file;
     QString m_section;
 };
+
+} // namespace shelfwarden

@@ -8,6 +8,8 @@
 #include "platform/profile.h"
 #include "platform/version.h"
 
+namespace shelfwarden {
+
 SharedShelf CheckSharedShelf(const QString &folder)
 {
     if (!shelfpaths::fileExists(win::joinPath(folder, QStringLiteral("KOUJI.XML"))))
@@ -30,3 +32,5 @@ int toolVersion()
 {
     return win::productVersion().major;
 }
+
+} // namespace shelfwarden

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace shelfwarden {
+
 enum class SharedShelf {
     Changeable = 0,  // a shared bookshelf this tool may change
     Newer = 1,       // its profile is newer than the tool
@@ -20,3 +22,5 @@ bool ProfileIsNewer(const QString &profilePath);
 
 // The major part of the program's product version.
 int toolVersion();
+
+} // namespace shelfwarden

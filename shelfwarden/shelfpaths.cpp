@@ -2,7 +2,7 @@
 
 #include "platform/findfile.h"
 
-namespace shelfpaths {
+namespace shelfwarden::shelfpaths {
 
 namespace {
 
@@ -25,4 +25,4 @@ bool folderExists(const QString &path)
     return entryExists(path, true);
 }
 
-} // namespace shelfpaths
+} // namespace shelfwarden::shelfpaths

@@ -3,6 +3,8 @@
 #include "netprof/namecoding.h"
 #include "netprof/netprofile.h"
 
+namespace shelfwarden {
+
 namespace {
 
 void appendDecoded(QStringList *names, const QStringList &values)
@@ -76,3 +78,5 @@ UsageLists UsageLists::readOtherGroups(const QString &profilePath,
     lists.inUse = withoutDuplicates(lists.inUse);
     return lists;
 }
+
+} // namespace shelfwarden

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace shelfwarden {
+
 // The two views of a shared bookshelf's NetProf.dat: the computers that
 // share it and the computers using it now, either of this installation's
 // own sharing group or of all other groups (plain USER names included).
@@ -15,3 +17,5 @@ struct UsageLists
     static UsageLists readOtherGroups(const QString &profilePath,
                                       const QString &ownGroupSection);
 };
+
+} // namespace shelfwarden

@@ -2,6 +2,8 @@
 # Installs what is missing, builds the programs and runs the main job: the
 # import wizard DeliveryReader on a generated standard delivery and on a
 # generated government-building folder tree (tools/demo/deliveryreader.sh),
+# the export wizard DeliveryWriter through the host stand-in on generated
+# suite data for codes 28 and 25 (tools/demo/deliverywriter.sh),
 # then ShelfWarden on generated shared bookshelves (tools/demo/shelfwarden.sh).
 # Everything the demo makes lands in build/default/demo.
 set -euo pipefail
@@ -12,4 +14,5 @@ cmake --preset default
 cmake --build --preset default
 
 bash tools/demo/deliveryreader.sh
+bash tools/demo/deliverywriter.sh
 bash tools/demo/shelfwarden.sh

@@ -10,11 +10,11 @@ CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWid
     : ui::WizardSheet(parent),
       m_fileNamingPage(settings),
       m_optionsPage(settings),
-      m_extendedOptionsPage(settings),
+      m_extendedOptionsPage(settings, suite),
       m_basicInfoPage(settings, suite.worksdata),
       m_photoInfoPage(settings),
-      m_destinationPage(settings),
-      m_summaryPage(settings),
+      m_destinationPage(settings, suite),
+      m_summaryPage(settings, suite.worksdata),
       m_albumPage(settings, suite.workstree)
 {
     // The pages are members, destroyed with the sheet before its widgets

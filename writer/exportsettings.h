@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/pathnames.h"
+
 #include <QString>
 
 #include <array>
@@ -41,6 +43,9 @@ struct ExportSettings
     QString m_strArg7;
     QString m_strCalsFolder;
     QString m_strArg9;
+    // Where the character lists and Cooperation.ini lie beside the
+    // programs.
+    QString m_strProgramFolder = win::programFolder();
     // Photo-standard category of the code (StandardCode::category).
     int m_nPhotoStandard = 0;
     // The album tree has been created (album page).

@@ -20,10 +20,11 @@ enum class ProfileEncoding {
     Utf16,  // UTF-16LE with byte-order mark
 };
 
-// Lines: "[name]" starts a section (the name runs to the last ']'), a line
-// starting with ';' is a comment, "key=value" a key (name and value trimmed
-// of blanks and tabs); lines without '=' are never found as keys. Line ends
-// may be CR LF, LF or a lone CR.
+// Lines: "[name]" starts a section (the name runs to the last ']' and is
+// trimmed of blanks and tabs, so "[ Sec ]" is the section "Sec"),
+// "key=value" a key (name and value trimmed of blanks and tabs); lines
+// without '=' are never found as keys. There are no comment lines: ";k=1"
+// is the key ";k". Line ends may be CR LF, LF or a lone CR.
 //
 // GetPrivateProfileStringW: section and key names match without regard to
 // case; only the first section of a name is searched and its first key of

@@ -132,9 +132,7 @@ void ProfileDocument::parse()
             line.kind = Kind::Blank;
         } else if (text.startsWith(QLatin1Char('[')) && close > 0) {
             line.kind = Kind::Section;
-            line.name = text.mid(1, close - 1);
-        } else if (text.startsWith(QLatin1Char(';'))) {
-            line.kind = Kind::Comment;
+            line.name = trimmedBlanks(text.mid(1, close - 1));
         } else if (equals >= 0) {
             line.kind = Kind::Key;
             line.name = trimmedBlanks(text.left(equals));

@@ -53,7 +53,7 @@ public:
                               const QString &toKey) const;
 
 private:
-    enum class Kind { Blank, Comment, Section, Key, Other };
+    enum class Kind { Blank, Section, Key, Other };
 
     struct Line
     {

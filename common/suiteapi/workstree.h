@@ -2,6 +2,13 @@
 
 // Functions of the suite's album tree library, "workstree.dll"
 // (DeliveryWriter only).
+
+namespace suiteapi {
+// The control id of the tree that CreateWorksTree makes in the page (for
+// scripted runs: "tick <id> <album>").
+inline constexpr int WorksTreeControlId = 1200;
+} // namespace suiteapi
+
 extern "C" {
 
 // Creates the tree of bookshelves and albums inside parentWindow (a

@@ -1,15 +1,12 @@
 #include "checkcommand.h"
 
 #include "hostmessages.h"
+#include "hostoutput.h"
+#include "hostpaths.h"
 
 #include "deliverychecker.h"
 #include "htmlreport.h"
 #include "terminalreport.h"
-
-#include "platform/winpath.h"
-
-#include <QDir>
-#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -20,31 +17,6 @@ namespace {
 constexpr int ExitPassed = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitNotChecked = 2;
-
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fflush(stream);
-}
-
-bool isWindowsPath(const QString &path)
-{
-    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
-    return drive.match(path).hasMatch();
-}
-
-// The host application names folders in Windows form (D:\納品); on the
-// command line a host path is taken as well, through the drive table.
-QString windowsPathOf(const QString &path)
-{
-    return isWindowsPath(path) ? path
-                               : win::toWindowsPath(QDir::cleanPath(QDir(path).absolutePath()));
-}
-
-QString hostPathOf(const QString &path)
-{
-    return isWindowsPath(path) ? win::toHostPath(path) : QDir(path).absolutePath();
-}
 
 } // namespace
 

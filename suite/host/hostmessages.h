@@ -5,8 +5,16 @@
 // The texts of tessera-host, shown to the user as they stand.
 namespace host::messages {
 
-inline constexpr QStringView Usage = u"使い方: tessera-host check FOLDER [--html REPORT]";
+inline constexpr QStringView Usage =
+    u"使い方: tessera-host check FOLDER [--html REPORT]\n"
+    u"        tessera-host export DATAROOT --shelf S --code C [--albums 1,2,…] [--cals FOLDER]\n"
+    u"        tessera-host import DATAROOT --shelf S [--no-new]";
 inline constexpr QStringView NoDriveMapsFolder = u"ドライブに割り当てられていないフォルダです: %1";
 inline constexpr QStringView ReportNotWritten = u"報告を書き込めません: %1（%2）";
+
+inline constexpr QStringView NoShelf = u"本棚 %1 のデータフォルダがありません。";
+inline constexpr QStringView AlbumListNotWritten = u"アルバム一覧を書き込めません: %1";
+inline constexpr QStringView SettingsFileUnreadable = u"設定ファイルを読み込めません: %1";
+inline constexpr QStringView WizardFailed = u"ウィザードを起動できません: %1（%2）";
 
 } // namespace host::messages

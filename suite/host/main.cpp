@@ -1,6 +1,8 @@
 // tessera-host: the host application's stand-in, one subcommand per task
 // it carries out.
 #include "checkcommand.h"
+#include "exportcommand.h"
+#include "importcommand.h"
 #include "hostmessages.h"
 
 #include <QCoreApplication>
@@ -17,6 +19,8 @@ struct Command
 
 const Command Commands[] = {
     {u"check", host::runCheckCommand},
+    {u"export", host::runExportCommand},
+    {u"import", host::runImportCommand},
 };
 
 int usage()

@@ -1,11 +1,11 @@
 #include "deliveryimport.h"
 
 #include "deliveryfolder.h"
-#include "photodatabasewriter.h"
 #include "photostandard.h"
 #include "photoxmlreader.h"
 #include "xmlstream.h"
 
+#include "photodb/photodatabasewriter.h"
 #include "photodb/photodbschema.h"
 #include "platform/fileops.h"
 #include "platform/pathnames.h"

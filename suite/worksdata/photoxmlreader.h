@@ -1,6 +1,6 @@
 #pragma once
 
-#include "photorecord.h"
+#include "photodb/photorecord.h"
 
 #include <QString>
 

@@ -3,6 +3,8 @@
 
 #include "workspacetest.h"
 
+using namespace shelfwarden;
+
 class ShelfWardenAppTest : public WorkspaceTest
 {
 protected:

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+using namespace shelfwarden;
+
 class InstallationIdTest : public WorkspaceTest
 {
 protected:

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+using namespace shelfwarden;
+
 // The same removals on a CP932 and on a UTF-16 profile, checked byte for
 // byte after each step: the middle of three USED entries, a LOCK whose only
 // entry goes, upper-case digits of another writer, a plain USER name, and a

@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+using namespace shelfwarden;
+
 using namespace shelfwarden_ids;
 
 namespace {

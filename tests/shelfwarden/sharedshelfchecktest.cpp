@@ -2,6 +2,8 @@
 
 #include "workspacetest.h"
 
+using namespace shelfwarden;
+
 class SharedShelfCheckTest : public WorkspaceTest
 {
 protected:

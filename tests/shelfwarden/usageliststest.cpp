@@ -4,6 +4,8 @@
 
 #include "suitesampletest.h"
 
+using namespace shelfwarden;
+
 // The two views on the NetProf.dat that the sample generator writes for a
 // shared bookshelf.
 class UsageListsTest : public SuiteSampleTest

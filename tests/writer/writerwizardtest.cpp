@@ -4,10 +4,15 @@
 #include "launcharguments.h"
 #include "writerids.h"
 
+#include "platform/winpath.h"
+#include "photodatabasefixture.h"
+
+#include "photodb/photodbschema.h"
 #include "ui/windowmessage.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -46,6 +51,11 @@ void fakeDestoryWorksTree()
 {
 }
 
+int fakeIsThisDriveWritable(char16_t *)
+{
+    return 1;
+}
+
 // DNInfMake as far as the walk through the pages needs it: a GXTemp of one
 // item in the temp folder.
 int fakeDnInfMake(const char16_t *, int, int, const char16_t *, const char16_t *, int,
@@ -66,7 +76,11 @@ int fakeDnInfMake(const char16_t *, int, int, const char16_t *, const char16_t *
 void WriterWizardTest::SetUp()
 {
     WizardTest::SetUp();
+    // The program folder with the character lists the build shipped.
+    win::mapDrive(QLatin1Char('P'), QStringLiteral(TESSERA_PROGRAM_DIR));
     workstree() = WorkstreeCalls();
+    // Every folder of the workspace can be written; a test says otherwise.
+    m_suite.suiteCommon.isThisDriveWritable = fakeIsThisDriveWritable;
     m_suite.worksdata.dnInfMake = fakeDnInfMake;
 }
 
@@ -89,13 +103,20 @@ suiteapi::WorkstreeFunctions WriterWizardTest::workstreeFunctions()
 
 writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
 {
+    return startWizard(standardCode, workstreeFunctions());
+}
+
+writer::CWizSheet &WriterWizardTest::startWizard(int standardCode,
+                                                 const suiteapi::WorkstreeFunctions &workstree)
+{
     // A fresh run: the settings as start-up leaves them.
     m_settings = writer::ExportSettings();
     m_settings.m_strKoujiFolder = QStringLiteral("D:\\shelf");
     m_settings.m_strCalsFolder = QStringLiteral("D:\\cals");
     m_settings.m_nStandardCode = standardCode;
+    m_settings.m_strProgramFolder = QStringLiteral("P:\\");
     writer::applyStartValues(m_settings);
-    m_suite.workstree = workstreeFunctions();
+    m_suite.workstree = workstree;
     auto *sheet = new writer::CWizSheet(m_settings, m_suite);
     WizardTest::startWizard(sheet);
     return *sheet;
@@ -108,14 +129,28 @@ void WriterWizardTest::nextFromAlbums()
     QCoreApplication::sendPostedEvents();
 }
 
+void WriterWizardTest::chooseEmptyDestination()
+{
+    const QString folder = QStringLiteral("walk-out");
+    makeFolder(folder);
+    const QString photos = tempHostPath(QString::fromUtf16(photodb::FileName));
+    if (!QFileInfo::exists(photos)) {
+        ASSERT_TRUE(writePhotoDatabase(photos, {}));
+    }
+    enterText(writer::ids::destination::Folder, winPath(folder));
+}
+
 QList<int> WriterWizardTest::walkForward()
 {
     QList<int> pages{currentPage()};
     for (;;) {
-        if (currentPage() == writer::ids::albums::Template)
+        if (currentPage() == writer::ids::albums::Template) {
             nextFromAlbums();
-        else
+        } else {
+            if (currentPage() == writer::ids::destination::Template)
+                chooseEmptyDestination();
             next();
+        }
         if (currentPage() == pages.back())
             return pages;
         pages.append(currentPage());

@@ -54,8 +54,13 @@ protected:
     // The whole wizard for the code, with fresh settings as start-up sets
     // them, on its first page.
     writer::CWizSheet &startWizard(int standardCode);
+    // The same with these workstree functions (the real library's, say).
+    writer::CWizSheet &startWizard(int standardCode, const suiteapi::WorkstreeFunctions &workstree);
     // Next on the album page, and the completion message delivered.
     void nextFromAlbums();
+    // On the destination page: an empty folder of the workspace, and an
+    // empty photo database unless the test wrote one.
+    void chooseEmptyDestination();
     // The template ids Next walks through from the current page to the
     // last, the album page's build included.
     QList<int> walkForward();

@@ -92,8 +92,8 @@ bool measure(const QString &folder, int sections)
     const QString ownGroup = groupSection(0);
     {
         const BenchStopwatch watch;
-        const UsageLists own = UsageLists::readOwnGroup(profile, ownGroup);
-        const UsageLists others = UsageLists::readOtherGroups(profile, ownGroup);
+        const shelfwarden::UsageLists own = shelfwarden::UsageLists::readOwnGroup(profile, ownGroup);
+        const shelfwarden::UsageLists others = shelfwarden::UsageLists::readOtherGroups(profile, ownGroup);
         report("both views, as the dialog opens", watch);
         std::printf("  own group: %lld sharing, %lld using; other groups: %lld sharing\n",
                     qlonglong(own.sharing.size()), qlonglong(own.inUse.size()), qlonglong(others.sharing.size()));
@@ -101,7 +101,7 @@ bool measure(const QString &folder, int sections)
     bool removed = false;
     {
         const BenchStopwatch watch;
-        removed = RemoveComputer(profile, QString::fromLatin1(Target), true);
+        removed = shelfwarden::RemoveComputer(profile, QString::fromLatin1(Target), true);
         report("removing one computer", watch);
     }
     const QStringList used = netprof::readSection(profile, netprof::UsedSection);

@@ -63,7 +63,7 @@ TEST_F(ProfileTest, ReadsValuesAsWindowsDoes)
     EXPECT_EQ(read("COMMON", "half"), QStringLiteral("\"abc"));
     EXPECT_EQ(read("COMMON", "empty"), QString()) << "present but empty is not the default";
     EXPECT_EQ(read("COMMON", "NoEquals"), QStringLiteral("DEF"));
-    EXPECT_EQ(read("COMMON", ";commented"), QStringLiteral("DEF"));
+    EXPECT_EQ(read("COMMON", ";commented"), QStringLiteral("1")) << "there are no comment lines";
     EXPECT_EQ(read("COMMON", "dup"), QStringLiteral("first"));
     EXPECT_EQ(read("COMMON", "later"), QStringLiteral("DEF")) << "only the first section of a name counts";
     EXPECT_EQ(read("NONE", "x", "default  "), QStringLiteral("default")) << "trailing blanks leave the default";
@@ -146,12 +146,12 @@ TEST_F(ProfileTest, WritesChangeOnlyTheLinesConcerned)
     ASSERT_TRUE(write("A", "k3", QStringLiteral("v3")));
     ASSERT_TRUE(write("B", "y", QStringLiteral("2")));
     EXPECT_EQ(readFile(QStringLiteral("p.ini")),
-              QByteArray("; head\r\n[A]\r\nk1=v1\r\nk2 = new\r\nk3=v3\r\n\r\n; about B\r\n[B]\nx=1\ny=2\r\n"))
-        << "a new key follows the last key line of its section";
+              QByteArray("; head\r\n[A]\r\nk1=v1\r\nk2 = new\r\n\r\n; about B\r\nk3=v3\r\n[B]\nx=1\ny=2\r\n"))
+        << "a new key follows the last non-blank line of its section; '; about B' is one of A's";
 
     ASSERT_TRUE(write("C", "z", QStringLiteral("3")));
     EXPECT_EQ(readFile(QStringLiteral("p.ini")),
-              QByteArray("; head\r\n[A]\r\nk1=v1\r\nk2 = new\r\nk3=v3\r\n\r\n; about B\r\n[B]\nx=1\ny=2\r\n[C]\r\nz=3\r\n"));
+              QByteArray("; head\r\n[A]\r\nk1=v1\r\nk2 = new\r\n\r\n; about B\r\nk3=v3\r\n[B]\nx=1\ny=2\r\n[C]\r\nz=3\r\n"));
 
     ASSERT_TRUE(deletePrivateProfileKey(QStringLiteral("A"), QStringLiteral("K1"), file()));
     ASSERT_TRUE(deletePrivateProfileSection(QStringLiteral("a"), file()));
@@ -159,6 +159,37 @@ TEST_F(ProfileTest, WritesChangeOnlyTheLinesConcerned)
         << "a section goes with everything up to the next one";
     ASSERT_TRUE(deletePrivateProfileSection(QStringLiteral("C"), file()));
     EXPECT_EQ(readFile(QStringLiteral("p.ini")), QByteArray("; head\r\n[B]\nx=1\ny=2\r\n"));
+}
+
+// Blanks inside a section's brackets and a leading ';' are no syntax: reads
+// find such sections and keys, and writes go into them in place.
+TEST_F(ProfileTest, BracketBlanksAndSemicolonsAreNoSyntax)
+{
+    struct Case
+    {
+        const char *file;
+        const char *section;
+        const char *key;
+        const char *value;
+        const char *afterWrite;
+    };
+    const Case cases[] = {
+        {"[ Sec ]\r\nk=1\r\n", "Sec", "k", "1", "[ Sec ]\r\nk=new\r\n"},
+        {"[\tSec  ]\r\nk=1\r\n", " sec", "k", "1", "[\tSec  ]\r\nk=new\r\n"},
+        {"[ Sec ]\r\na=1\r\n", "Sec", "k", "DEF", "[ Sec ]\r\na=1\r\nk=new\r\n"},
+        {"[S]\r\n;k=1\r\n", "S", ";k", "1", "[S]\r\n;k=new\r\n"},
+        {"[S]\r\n ; k = 1\r\n", "S", "; k", "1", "[S]\r\n ; k = new\r\n"},
+        {"[S]\r\n;k=1\r\n", "S", "k", "DEF", "[S]\r\n;k=1\r\nk=new\r\n"},
+        {";[S]\r\nk=1\r\n", "S", "k", "DEF", ";[S]\r\nk=1\r\n[S]\r\nk=new\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        writeFile(QStringLiteral("p.ini"), c.file);
+        EXPECT_EQ(read(c.section, c.key), QString::fromLatin1(c.value));
+        ASSERT_TRUE(write(c.section, c.key, QStringLiteral("new")));
+        EXPECT_EQ(readFile(QStringLiteral("p.ini")), QByteArray(c.afterWrite));
+        EXPECT_EQ(read(c.section, c.key), QStringLiteral("new"));
+    }
 }
 
 TEST_F(ProfileTest, UnfinishedLastLineGetsItsLineEnd)

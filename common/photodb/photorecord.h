@@ -4,7 +4,8 @@
 #include <string>
 
 // One 写真情報 of PHOTO.XML as G_PHOTO.mdb stores it. Texts are UTF-8 as
-// libxml2 hands them over and SQLite takes them, trimmed of XML white space.
+// libxml2 and SQLite hand them over and SQLite takes them, trimmed of XML
+// white space.
 struct PhotoRecord
 {
     enum Field {

@@ -1,0 +1,80 @@
+#include "xmlelement.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace suitedata {
+
+const XmlElement &XmlElement::child(QStringView childName) const
+{
+    static const XmlElement none;
+    for (const XmlElement &element : children) {
+        if (element.name == childName)
+            return element;
+    }
+    return none;
+}
+
+QList<const XmlElement *> XmlElement::childrenNamed(QStringView childName) const
+{
+    QList<const XmlElement *> found;
+    for (const XmlElement &element : children) {
+        if (element.name == childName)
+            found.append(&element);
+    }
+    return found;
+}
+
+QStringList XmlElement::childTexts(QStringView childName) const
+{
+    QStringList texts;
+    for (const XmlElement *element : childrenNamed(childName))
+        texts.append(element->text);
+    return texts;
+}
+
+namespace {
+
+// Reads the element whose start the reader has just passed.
+void readElement(QXmlStreamReader &reader, XmlElement *element)
+{
+    element->name = reader.name().toString();
+    while (reader.readNext() != QXmlStreamReader::Invalid) {
+        if (reader.isEndElement())
+            return;
+        if (reader.isStartElement()) {
+            element->children.append(XmlElement());
+            readElement(reader, &element->children.last());
+        } else if (reader.isCharacters() && !reader.isWhitespace()) {
+            element->text += reader.text();
+        }
+    }
+}
+
+} // namespace
+
+bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error)
+{
+    QFile file(hostFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(hostFile, file.errorString());
+        return false;
+    }
+    QXmlStreamReader reader(&file);
+    *root = XmlElement();
+    while (!reader.atEnd() && !reader.isStartElement())
+        reader.readNext();
+    if (reader.isStartElement())
+        readElement(reader, root);
+    // Whatever follows the root must be well-formed too.
+    while (!reader.atEnd())
+        reader.readNext();
+    if (reader.hasError() || root->name.isEmpty()) {
+        *error = QStringLiteral("%1: %2").arg(
+            hostFile, reader.hasError() ? reader.errorString() : QStringLiteral("no element"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace suitedata
