@@ -85,7 +85,11 @@ QList<Column> PhotoListColumns::columns(const ExportSettings &settings)
 
 QString PhotoListColumns::serialText(int serial)
 {
-    return QStringLiteral("%1").arg(serial, SerialDigits, 10, QLatin1Char('0'));
+    // As "%07d" writes it; QString::arg would be the slower way for lists
+    // of 100 000 rows.
+    if (serial < 0)
+        return QLatin1Char('-') + QString::number(-qint64(serial)).rightJustified(SerialDigits - 1, u'0');
+    return QString::number(serial).rightJustified(SerialDigits, u'0');
 }
 
 QString PhotoListColumns::cellText(const photodb::PhotoInfoRecord &record, Field field, int category)

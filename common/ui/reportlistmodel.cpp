@@ -202,6 +202,10 @@ bool ReportListModel::isValidCell(int row, int column) const
 
 void ReportListModel::sortRows()
 {
+    // Rows mostly come in order already (serial numbers of a database
+    // table); one pass tells, where sorting would compare n log n times.
+    if (std::is_sorted(m_rows.cbegin(), m_rows.cend(), sortsBefore))
+        return;
     // Stable, so rows with equal first cells keep the order they came in,
     // as inserting them one by one would.
     std::stable_sort(m_rows.begin(), m_rows.end(), sortsBefore);
