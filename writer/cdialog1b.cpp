@@ -2,17 +2,14 @@
 
 #include "calsdatabase.h"
 #include "exportsettings.h"
-#include "optionspage.h"
 #include "outputsettingsfile.h"
 #include "standardcodes.h"
 #include "suitefunctions.h"
 #include "writerids.h"
-#include "writermessages.h"
 
 #include "platform/pathnames.h"
 #include "suiteapi/pathbuffer.h"
 #include "ui/controls.h"
-#include "ui/dataexchange.h"
 #include "ui/wizardsheet.h"
 #include "ui_page131_extendedoptions.h"
 
@@ -28,17 +25,13 @@ const QString CooperationFileName = QStringLiteral("Cooperation.ini");
 } // namespace
 
 CDialog1B::CDialog1B(ExportSettings &settings, const SuiteFunctions &suite, QWidget *parent)
-    : ui::PropertyPage(ids::extendedoptions::Template, msg::WizardCaption.toString(), parent),
-      m_settings(settings),
+    : OptionsPage(ids::extendedoptions::Template, ids::extendedoptions::StartMedia, settings,
+                  parent),
       m_suite(suite),
       m_ui(std::make_unique<Ui::Page131ExtendedOptions>())
 {
     m_ui->setupUi(this);
-    connect(m_ui->startMediaEdit, &QLineEdit::textChanged, this,
-            &CDialog1B::onStartMediaChanged);
-    connect(m_ui->japaneseNamesCheck, &QCheckBox::clicked, this,
-            &CDialog1B::onJapaneseNamesClicked);
-    connect(m_ui->xmlOnlyCheck, &QCheckBox::clicked, this, &CDialog1B::onXmlOnlyClicked);
+    connectCommonControls(m_ui->startMediaEdit, m_ui->japaneseNamesCheck, m_ui->xmlOnlyCheck);
     connect(m_ui->styleSheetCheck, &QCheckBox::clicked, this, &CDialog1B::onStyleSheetClicked);
     connect(m_ui->launchBrowserCheck, &QCheckBox::clicked, this,
             &CDialog1B::onLaunchBrowserClicked);
@@ -50,31 +43,8 @@ CDialog1B::CDialog1B(ExportSettings &settings, const SuiteFunctions &suite, QWid
 
 CDialog1B::~CDialog1B() = default;
 
-void CDialog1B::doDataExchange(ui::DataExchange &exchange)
-{
-    exchange.unsignedInteger(ids::extendedoptions::StartMedia, m_nStartMedia, MinStartMedia,
-                             MaxStartMedia);
-}
-
-void CDialog1B::onInitDialog()
-{
-    // Showing the variables is no typing: the box is checked from the
-    // activation on.
-    m_bShowing = true;
-    ui::PropertyPage::onInitDialog();
-    m_bShowing = false;
-}
-
-bool CDialog1B::onSetActive()
-{
-    showOptions();
-    return ui::PropertyPage::onSetActive();
-}
-
 void CDialog1B::showOptions()
 {
-    m_bShowing = true;
-    setWizardButtons(ui::WizardSheet::Back | ui::WizardSheet::Next);
     // Set here only, never cleared: the user's choices stand.
     if (m_settings.m_nStyleSheet == 1)
         ui::setCheckState(m_ui->styleSheetCheck, 1);
@@ -84,7 +54,7 @@ void CDialog1B::showOptions()
         ui::setCheckState(m_ui->formatPhotoInfoRadio, 1);
     listCooperators();
     showOtherData();
-    showValidStartMedia(m_ui->startMediaEdit, m_nStartMedia, m_settings);
+    showValidStartMedia();
     m_ui->cooperateCheck->setEnabled(m_settings.m_nCooperatorFound == 1);
     m_ui->cooperatorsCombo->setEnabled(m_ui->cooperateCheck->isEnabled()
                                        && m_ui->cooperateCheck->isChecked());
@@ -92,7 +62,6 @@ void CDialog1B::showOptions()
         m_ui->japaneseNamesCheck->setEnabled(false);
         m_ui->japaneseNamesNote->setEnabled(false);
     }
-    m_bShowing = false;
 }
 
 void CDialog1B::listCooperators()
@@ -135,34 +104,6 @@ void CDialog1B::showOtherData()
     ui::setCheckState(m_ui->otherDataCheck, m_settings.m_nOtherData);
     m_ui->otherDataCheck->setEnabled(true);
     m_settings.m_nOtherFolder = 1;
-}
-
-void CDialog1B::onStartMediaChanged()
-{
-    if (m_bShowing)
-        return;
-    if (!updateData(true)) {
-        updateData(false);
-        m_ui->startMediaEdit->selectAll();
-    }
-    m_settings.m_nStartMedia = int(m_nStartMedia);
-    showOptions();
-}
-
-void CDialog1B::onJapaneseNamesClicked()
-{
-    updateData(true);
-    m_settings.m_nJapaneseNames = m_settings.m_nJapaneseNames ? 0 : 1;
-    ui::setCheckState(m_ui->japaneseNamesCheck, m_settings.m_nJapaneseNames);
-    // The photo list shows the Japanese names only when asked for.
-    m_settings.m_bPhotoListLoaded = false;
-}
-
-void CDialog1B::onXmlOnlyClicked()
-{
-    updateData(true);
-    m_settings.m_nXmlOnly = m_settings.m_nXmlOnly ? 0 : 1;
-    ui::setCheckState(m_ui->xmlOnlyCheck, m_settings.m_nXmlOnly);
 }
 
 void CDialog1B::onStyleSheetClicked()
@@ -263,7 +204,7 @@ int CDialog1B::onWizardBack()
 
 int CDialog1B::onWizardNext()
 {
-    if (!takeOverAndCheckIdentifiers(*this, m_ui->startMediaEdit, m_settings))
+    if (!takeOverAndCheckIdentifiers())
         return ui::WizardSheet::Stay;
     if (standardCode(m_settings.m_nStandardCode).otherData) {
         // Finish writes both keys again with the whole file, so a failure

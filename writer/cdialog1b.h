@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/propertypage.h"
+#include "optionspage.h"
 
 #include <memory>
 
@@ -10,12 +10,11 @@ class Page131ExtendedOptions;
 
 namespace writer {
 
-struct ExportSettings;
 struct SuiteFunctions;
 
 // Page 131: the output options with stylesheet, other delivery data and the
 // hand-over to another delivery program.
-class CDialog1B final : public ui::PropertyPage
+class CDialog1B final : public OptionsPage
 {
     Q_OBJECT
 
@@ -23,23 +22,14 @@ public:
     CDialog1B(ExportSettings &settings, const SuiteFunctions &suite, QWidget *parent = nullptr);
     ~CDialog1B() override;
 
-    void onInitDialog() override;
-    bool onSetActive() override;
     int onWizardNext() override;
     int onWizardBack() override;
 
-protected:
-    void doDataExchange(ui::DataExchange &exchange) override;
-
 private:
-    // The activation without the framework's part.
-    void showOptions();
+    void showOptions() override;
     // The installed programs that can take the delivery data of the code.
     void listCooperators();
     void showOtherData();
-    void onStartMediaChanged();
-    void onJapaneseNamesClicked();
-    void onXmlOnlyClicked();
     void onStyleSheetClicked();
     void onLaunchBrowserClicked();
     void onOtherDataClicked();
@@ -49,12 +39,8 @@ private:
     // The first of the format buttons that is checked, if any.
     void recordStyleSheetFormat();
 
-    ExportSettings &m_settings;
     const SuiteFunctions &m_suite;
     std::unique_ptr<Ui::Page131ExtendedOptions> m_ui;
-    unsigned m_nStartMedia = 0;
-    // Showing the activation sets the box, which raises its change handler.
-    bool m_bShowing = false;
 };
 
 } // namespace writer
