@@ -66,57 +66,13 @@ bool PhotoListLayout::hasJapaneseFileNames(const QString &standardName)
     return standardName != NexcoStandard2012;
 }
 
-QString PhotoListLayout::serialText(int serial, int digits)
-{
-    // printf counts the minus sign into the width and pads after it.
-    const QString number = QString::number(qAbs(qint64(serial)));
-    const QString sign = serial < 0 ? QStringLiteral("-") : QString();
-    const qsizetype zeros = std::max<qsizetype>(0, digits - sign.size() - number.size());
-    return sign + QString(zeros, QLatin1Char('0')) + number;
-}
-
 QStringList PhotoListLayout::cells(const PhotoInfoRecord &record) const
 {
     QStringList texts;
     texts.reserve(m_columns.size());
     for (const Column &column : m_columns)
-        texts.append(cellText(record, column.field));
+        texts.append(photodb::fieldText(record, column.field, m_serialDigits));
     return texts;
-}
-
-QString PhotoListLayout::cellText(const PhotoInfoRecord &record, Field field) const
-{
-    switch (field) {
-    case Field::Serial:
-        return serialText(record.serial, m_serialDigits);
-    case Field::FileName:
-        return record.fileName;
-    case Field::JapaneseFileName:
-        return record.japaneseFileName;
-    case Field::MajorClass:
-        return record.majorClass;
-    case Field::Category:
-        return record.category;
-    case Field::WorkType:
-        return record.workType;
-    case Field::Kind:
-        return record.kind;
-    case Field::SubKind:
-        return record.subKind;
-    case Field::Title:
-        return record.title;
-    case Field::Drawings:
-        return record.hasDrawings ? QStringLiteral("有") : QStringLiteral("無");
-    case Field::Place:
-        return record.place;
-    case Field::ManagementValue:
-        return record.managementValue;
-    case Field::Representative:
-        return record.representative;
-    case Field::Frequency:
-        return record.frequency;
-    }
-    return QString();
 }
 
 } // namespace reader

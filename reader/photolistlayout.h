@@ -6,6 +6,8 @@
 #include <QStringView>
 #include <Qt>
 
+#include "photodb/photolistfields.h"
+
 namespace photodb {
 struct PhotoInfoRecord;
 }
@@ -29,35 +31,11 @@ inline constexpr QStringView NexcoStandard2006 = u"NEXCO 工事記録写真等�
 class PhotoListLayout
 {
 public:
-    enum class Field {
-        Serial,
-        FileName,
-        JapaneseFileName,
-        MajorClass,
-        Category,
-        WorkType,
-        Kind,
-        SubKind,
-        Title,
-        Drawings,
-        Place,
-        ManagementValue,
-        Representative,
-        Frequency,
-    };
-
-    struct Column
-    {
-        Field field;
-        QString heading;
-        Qt::Alignment alignment;
-
-        friend bool operator==(const Column &, const Column &) = default;
-    };
+    using Field = photodb::PhotoField;
+    using Column = photodb::PhotoListColumn;
 
     static constexpr int SerialDigits = 4;
-    // Pixels added to a heading's text width for its column's width.
-    static constexpr int HeadingMargin = 15;
+    static constexpr int HeadingMargin = photodb::HeadingMargin;
 
     // The columns for the delivery's standard, in their order; 提出頻度写真
     // comes last, and only when one of the records has a value for it.
@@ -66,9 +44,6 @@ public:
     // Whether deliveries of the standard name their photos in Japanese too,
     // so that the user can choose those names for the import.
     static bool hasJapaneseFileNames(const QString &standardName);
-    // The serial number with at least the given number of digits, as
-    // printf's "%0*d" writes it.
-    static QString serialText(int serial, int digits = SerialDigits);
 
     const QList<Column> &columns() const { return m_columns; }
     int serialDigits() const { return m_serialDigits; }
@@ -76,7 +51,6 @@ public:
     QStringList cells(const PhotoInfoRecord &record) const;
 
 private:
-    QString cellText(const PhotoInfoRecord &record, Field field) const;
 
     QList<Column> m_columns;
     int m_serialDigits = SerialDigits;

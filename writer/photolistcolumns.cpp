@@ -83,49 +83,19 @@ QList<Column> PhotoListColumns::columns(const ExportSettings &settings)
     return list;
 }
 
-QString PhotoListColumns::serialText(int serial)
-{
-    // As "%07d" writes it; QString::arg would be the slower way for lists
-    // of 100 000 rows.
-    if (serial < 0)
-        return QLatin1Char('-') + QString::number(-qint64(serial)).rightJustified(SerialDigits - 1, u'0');
-    return QString::number(serial).rightJustified(SerialDigits, u'0');
-}
-
 QString PhotoListColumns::cellText(const photodb::PhotoInfoRecord &record, Field field, int category)
 {
     switch (field) {
-    case Field::Serial:
-        return serialText(record.serial);
     case Field::FileName:
         return namesBothWays(category) ? record.fileName : record.japaneseFileName;
-    case Field::JapaneseFileName:
-        return record.japaneseFileName;
-    case Field::MajorClass:
-        return record.majorClass;
-    case Field::Category:
-        return record.category;
-    case Field::WorkType:
-        return record.workType;
-    case Field::Kind:
-        return record.kind;
-    case Field::SubKind:
-        return record.subKind;
-    case Field::Title:
-        return record.title;
-    case Field::Drawings:
-        return record.hasDrawings ? QStringLiteral("有") : QStringLiteral("無");
-    case Field::Place:
-        return record.place;
-    case Field::ManagementValue:
-        return record.managementValue;
     case Field::Representative:
         return zeroWhenEmpty(record.representative);
     case Field::Frequency:
         return category == NoFrequencyCategory ? QStringLiteral("0")
                                                : zeroWhenEmpty(record.frequency);
+    default:
+        return photodb::fieldText(record, field, SerialDigits);
     }
-    return QString();
 }
 
 } // namespace writer

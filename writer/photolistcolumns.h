@@ -4,6 +4,8 @@
 #include <QString>
 #include <Qt>
 
+#include "photodb/photolistfields.h"
+
 namespace photodb {
 struct PhotoInfoRecord;
 }
@@ -20,34 +22,10 @@ struct ExportSettings;
 class PhotoListColumns
 {
 public:
-    enum class Field {
-        Serial,
-        FileName,
-        JapaneseFileName,
-        MajorClass,
-        Category,
-        WorkType,
-        Kind,
-        SubKind,
-        Title,
-        Drawings,
-        Place,
-        ManagementValue,
-        Representative,
-        Frequency,
-    };
+    using Field = photodb::PhotoField;
+    using Column = photodb::PhotoListColumn;
 
-    struct Column
-    {
-        Field field;
-        QString heading;
-        Qt::Alignment alignment;
-
-        friend bool operator==(const Column &, const Column &) = default;
-    };
-
-    // Pixels added to a heading's text width for its column's width.
-    static constexpr int HeadingMargin = 15;
+    static constexpr int HeadingMargin = photodb::HeadingMargin;
     // Serials show zero-padded, so that the list's text order is the
     // numeric order.
     static constexpr int SerialDigits = 7;
@@ -60,7 +38,6 @@ public:
     // The columns the flags stand for, in list order.
     static QList<Column> columns(const ExportSettings &settings);
 
-    static QString serialText(int serial);
     static QString cellText(const photodb::PhotoInfoRecord &record, Field field, int category);
 };
 

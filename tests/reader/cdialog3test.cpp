@@ -202,7 +202,7 @@ TEST_F(CDialog3Test, ListsSerialsInAscendingOrderWithTheirDrawingsMark)
     revisit();
     EXPECT_EQ(cells(0), (QStringList{QStringLiteral("000007"), QStringLiteral("009999"),
                                      QStringLiteral("100000")}));
-    EXPECT_EQ(PhotoListLayout::serialText(-5), QStringLiteral("-005"));
+    EXPECT_EQ(photodb::serialText(-5, PhotoListLayout::SerialDigits), QStringLiteral("-005"));
 }
 
 TEST_F(CDialog3Test, MakesTheColumnsForAnEmptyTable)
