@@ -83,7 +83,8 @@ QList<Column> PhotoListColumns::columns(const ExportSettings &settings)
     return list;
 }
 
-QString PhotoListColumns::cellText(const photodb::PhotoInfoRecord &record, Field field, int category)
+QString PhotoListColumns::cellText(const photodb::PhotoInfoRecord &record, Field field,
+                                   int category)
 {
     switch (field) {
     case Field::FileName:
