@@ -1,0 +1,137 @@
+#include "programrun.h"
+#include "workspacetest.h"
+
+#include "suitesample.h"
+
+#include "platform/profile.h"
+#include "platform/winpath.h"
+
+#include <QDir>
+
+// DeliveryWriter started by the host stand-in on generated suite data, a
+// script walking one route each; the G_OUTPUTXML.dat left is compared byte
+// for byte with the file the host application expects.
+namespace {
+
+class ExportProcessTest : public WorkspaceTest
+{
+protected:
+    // Two bookshelves of two albums of the code, as the host keeps them.
+    void writeSuite(int code)
+    {
+        SuiteSample sample;
+        sample.root = hostPath(QStringLiteral("TesseraData"));
+        sample.shelves = 2;
+        sample.albums = 2;
+        sample.photos = 2;
+        sample.standardCode = code;
+        sample.photoFiles = false;
+        QString error;
+        ASSERT_TRUE(sample.write(&error)) << error.toStdString();
+    }
+
+    // tessera-host export for bookshelf 0 on the script; its exit code.
+    int exportRun(int code, const QByteArray &script)
+    {
+        return runScripted(programPath(QStringLiteral("tessera-host")),
+                           {QStringLiteral("export"), winPath(QStringLiteral("TesseraData")),
+                            QStringLiteral("--shelf"), QStringLiteral("0"),
+                            QStringLiteral("--code"), QString::number(code)},
+                           script, &m_output);
+    }
+
+    QByteArray outputSettings() const
+    {
+        return readHostFile(tempHostPath(QStringLiteral("G_OUTPUTXML.dat")));
+    }
+
+    static QByteArray golden(const char *name)
+    {
+        return testData(QStringLiteral("writer/%1").arg(QLatin1StringView(name)));
+    }
+
+    std::string output() const { return m_output.toStdString(); }
+
+private:
+    QByteArray m_output;
+};
+
+// The destination page's steps to a new folder D:\out, then Finish.
+const QByteArray ToNewFolderAndFinish = "expect-page 136\n"
+                                        "text 1014 D:\\out\n"
+                                        "answer IDYES\n"
+                                        "next\n"
+                                        "expect-page 133\n"
+                                        "finish\n";
+
+} // namespace
+
+TEST_F(ExportProcessTest, GovernmentBuildingCodeWritesTheFileNamingChoice)
+{
+    writeSuite(28);
+    const struct
+    {
+        const char *choice;
+        const char *golden;
+    } runs[] = {
+        {"", "outputxml-28-keep.dat"},
+        {"click 1004\n", "outputxml-28-serial.dat"},
+    };
+    for (const auto &run : runs) {
+        SCOPED_TRACE(run.golden);
+        QDir(hostPath(QStringLiteral("out"))).removeRecursively();
+        EXPECT_EQ(exportRun(28, "next\nexpect-page 129\n" + QByteArray(run.choice) + "next\n"
+                                    + ToNewFolderAndFinish),
+                  1)
+            << output();
+        EXPECT_EQ(outputSettings(), golden(run.golden));
+        // The host prints what it is going to carry out.
+        EXPECT_TRUE(QString::fromStdString(output()).contains(u"foldertype=28"));
+    }
+}
+
+TEST_F(ExportProcessTest, SimpleOptionsCodeWritesStartMediaNamesXmlOnlyAndSplitSize)
+{
+    writeSuite(13);
+    EXPECT_EQ(exportRun(13, "next\nexpect-page 130\n"
+                            "text 1110 3\nclick 1121\nclick 1054\n"
+                            "next\nexpect-page 134\nnext\nexpect-page 135\nnext\n"
+                            "expect-page 136\ntext 1014 D:\\out\ntext 1003 1200\n"
+                            "answer IDYES\nnext\nexpect-page 133\nfinish\n"),
+              1)
+        << output();
+    EXPECT_EQ(outputSettings(), golden("outputxml-13.dat"));
+}
+
+TEST_F(ExportProcessTest, OtherDataCodeHasItsOptionsWrittenFirstByTheOptionsPage)
+{
+    writeSuite(25);
+    EXPECT_EQ(exportRun(25, "next\nexpect-page 131\nnext\nexpect-page 134\nnext\n"
+                            "expect-page 135\nnext\n" + ToNewFolderAndFinish),
+              1)
+        << output();
+    EXPECT_EQ(outputSettings(), golden("outputxml-25.dat"));
+}
+
+TEST_F(ExportProcessTest, AFileOfAnEarlierRunKeepsItsLinesBeforeTheNewBlock)
+{
+    writeSuite(28);
+    // The host leaves G_ALBUMLIST.dat; the run is cancelled.
+    ASSERT_EQ(exportRun(28, "expect-page 108\ncancel\n"), 0) << output();
+    // DeliveryWriter itself, as a host that keeps the old file would start it.
+    const QByteArray earlier = utf16le(QStringLiteral("[XMLOUT]\r\nfoldertype=4\r\n"));
+    writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"), earlier);
+    const QString shelf = win::getPrivateProfileString(
+        QStringLiteral("COMMON"), QStringLiteral("DataDir"), QString(), win::MaxPath,
+        winPath(QStringLiteral("TesseraData\\data\\BKSPROF.DAT")));
+    const QString zero = QStringLiteral("0");
+    QByteArray printed;
+    EXPECT_EQ(runScripted(programPath(QStringLiteral("DeliveryWriter")),
+                          {shelf, zero, QStringLiteral("28"), zero, zero, QString(), QString(),
+                           shelf, QString()},
+                          "next\nexpect-page 129\nnext\n" + ToNewFolderAndFinish, &printed),
+              1)
+        << printed.toStdString();
+    // The new block follows the old lines, in the one file's encoding.
+    EXPECT_EQ(outputSettings(), earlier + golden("outputxml-28-keep.dat").mid(2));
+}
