@@ -103,6 +103,16 @@ TEST_F(ExportProcessTest, SimpleOptionsCodeWritesStartMediaNamesXmlOnlyAndSplitS
     EXPECT_EQ(outputSettings(), golden("outputxml-13.dat"));
 }
 
+TEST_F(ExportProcessTest, NexcoCodeCarriesTheApplicableStandardText)
+{
+    writeSuite(8);
+    EXPECT_EQ(exportRun(8, "next\nexpect-page 130\nnext\nexpect-page 134\nnext\n"
+                           "expect-page 135\nnext\n" + ToNewFolderAndFinish),
+              1)
+        << output();
+    EXPECT_EQ(outputSettings(), golden("outputxml-8.dat"));
+}
+
 TEST_F(ExportProcessTest, OtherDataCodeHasItsOptionsWrittenFirstByTheOptionsPage)
 {
     writeSuite(25);
