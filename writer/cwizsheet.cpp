@@ -11,7 +11,7 @@ CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWid
       m_fileNamingPage(settings),
       m_optionsPage(settings),
       m_extendedOptionsPage(settings, suite),
-      m_basicInfoPage(settings),
+      m_basicInfoPage(settings, suite.worksdata),
       m_photoInfoPage(settings),
       m_destinationPage(settings, suite),
       m_summaryPage(settings, suite.worksdata),

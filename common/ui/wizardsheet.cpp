@@ -145,7 +145,47 @@ QWidget *WizardSheet::findControl(int controlId) const
         if (ui::controlId(button) == controlId)
             return button;
     }
+    for (const PageButton &entry : m_pageButtons) {
+        if (ui::controlId(entry.button) == controlId)
+            return entry.button;
+    }
     return nullptr;
+}
+
+QPushButton *WizardSheet::addPageButton(PropertyPage *owner, const QString &text, int controlId,
+                                        int left, int extraWidth)
+{
+    removePageButton(controlId);
+    auto *button = new QPushButton(text, this);
+    setControlId(button, controlId);
+    button->setFont(m_cancelButton->font());
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoDefault(false);
+    const QRect cancel = m_cancelButton->geometry();
+    button->setGeometry(left, cancel.top(), cancel.width() + extraWidth, cancel.height());
+    // Tab reaches it after Cancel, as the last window created.
+    setTabOrder(m_cancelButton, button);
+    button->show();
+    m_pageButtons.append({owner, button});
+    return button;
+}
+
+void WizardSheet::removePageButton(int controlId)
+{
+    for (qsizetype i = 0; i < m_pageButtons.size(); ++i) {
+        if (ui::controlId(m_pageButtons.at(i).button) == controlId) {
+            delete m_pageButtons.takeAt(i).button;
+            return;
+        }
+    }
+}
+
+void WizardSheet::removePageButtonsExcept(const PropertyPage *owner)
+{
+    for (qsizetype i = m_pageButtons.size() - 1; i >= 0; --i) {
+        if (m_pageButtons.at(i).owner != owner)
+            delete m_pageButtons.takeAt(i).button;
+    }
 }
 
 bool WizardSheet::activateFirstPage()
@@ -219,6 +259,7 @@ bool WizardSheet::activate(int index)
     if (!candidate->onSetActive())
         return false;
     m_current = index;
+    removePageButtonsExcept(candidate);
     m_stack->setCurrentWidget(candidate);
     setWindowTitle(candidate->caption());
     return true;

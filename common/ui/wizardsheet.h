@@ -52,8 +52,18 @@ public:
     void pressButton(Button button);
     QPushButton *button(Button button) const;
 
-    // A control of the current page, else one of the sheet's own buttons.
+    // A control of the current page, else one of the sheet's buttons.
     QWidget *findControl(int controlId) const;
+
+    // A button of a page's own in the sheet's button row, as a page creates
+    // one on the wizard window: its left edge left pixels from the sheet's
+    // left, extraWidth wider than Cancel, at Cancel's height, vertical
+    // position and font, in the Tab order. Replaces an earlier one of the
+    // same id. It goes with removePageButton, and at the latest when
+    // another page becomes current.
+    QPushButton *addPageButton(PropertyPage *owner, const QString &text, int controlId, int left,
+                               int extraWidth);
+    void removePageButton(int controlId);
 
     // Activates the first page that accepts; false when none does. exec()
     // does this itself; tests that show the sheet without exec() call it.
@@ -71,6 +81,13 @@ private:
     bool activateFrom(int index, int direction);
     bool activate(int index);
     int indexOfTemplate(int templateId) const;
+    void removePageButtonsExcept(const PropertyPage *owner);
+
+    struct PageButton
+    {
+        PropertyPage *owner;
+        QPushButton *button;
+    };
 
     QList<PropertyPage *> m_pages;
     QList<PropertyPage *> m_initializedPages;
@@ -79,6 +96,7 @@ private:
     QPushButton *m_nextButton;
     QPushButton *m_finishButton;
     QPushButton *m_cancelButton;
+    QList<PageButton> m_pageButtons;
     int m_current = -1;
     int m_buttons = 0;
 };

@@ -10,10 +10,12 @@ namespace {
 const QByteArray NotCooperating =
     "電子納品データ出力\twarning\tこのプログラムは、TesseraOrbisと連携したときのみ有効です。\n";
 
-QStringList writerArguments(int count)
+// The host's arguments (the first count of them, padded with "0"), for the
+// bookshelf D:\本棚\工事 and code 25 unless another is given.
+QStringList writerArguments(int count, int code = 25)
 {
     const QStringList nine = {
-        QStringLiteral("D:\\本棚\\工事"), QStringLiteral("0"), QStringLiteral("25"),
+        QStringLiteral("D:\\本棚\\工事"), QStringLiteral("0"), QString::number(code),
         QStringLiteral("0"), QStringLiteral("0"), QString(), QString(),
         QStringLiteral("D:\\本棚\\工事"), QString()};
     QStringList arguments = nine.mid(0, count);
@@ -33,10 +35,12 @@ protected:
                                  {library});
     }
 
-    int run(const QStringList &arguments, const QString &programFolder)
+    int run(const QStringList &arguments,
+            const QString &programFolder = QStringLiteral(TESSERA_PROGRAM_DIR),
+            const QByteArray &script = "# nothing to do\n")
     {
-        return runScripted(programFolder + QStringLiteral("/DeliveryWriter"), arguments,
-                           "# nothing to do\n", &m_output);
+        return runScripted(programFolder + QStringLiteral("/DeliveryWriter"), arguments, script,
+                           &m_output);
     }
 
     QByteArray takeLog()
@@ -83,6 +87,30 @@ TEST_F(DeliveryWriterProcessTest, AMissingSuiteLibraryIsNamedAndEndsTheRun)
         EXPECT_EQ(run(writerArguments(9), program), 0) << output();
         EXPECT_EQ(takeLog(), library.message);
         QDir(program).removeRecursively();
+    }
+    EXPECT_FALSE(QFile::exists(tempHostPath(QStringLiteral("G_OUTPUTXML.dat"))));
+}
+
+TEST_F(DeliveryWriterProcessTest, OnlyTheCodesThatAskForItProbeCalsMdbAtStartUp)
+{
+    // A CALS.mdb that is no database: the probe reports it, and Cancel on
+    // the album page then ends the run without a settings file.
+    makeFolder(QStringLiteral("本棚/工事"));
+    writeFile(QStringLiteral("本棚/工事/CALS.mdb"), "no database");
+    const QByteArray brokenReport = "電子納品データ出力\twarning\t"
+                                    "ファイル(D:\\本棚\\工事\\CALS.mdb)はデータベースではありません。\n";
+    const struct
+    {
+        int code;
+        QByteArray log;
+    } codes[] = {{25, brokenReport}, {81, QByteArray()}};
+    for (const auto &code : codes) {
+        SCOPED_TRACE(code.code);
+        EXPECT_EQ(run(writerArguments(9, code.code), QStringLiteral(TESSERA_PROGRAM_DIR),
+                      "expect-page 108\ncancel\n"),
+                  0)
+            << output();
+        EXPECT_EQ(takeLog(), code.log);
     }
     EXPECT_FALSE(QFile::exists(tempHostPath(QStringLiteral("G_OUTPUTXML.dat"))));
 }

@@ -11,6 +11,7 @@
 #include "ui/windowmessage.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -55,6 +56,21 @@ int fakeIsThisDriveWritable(char16_t *)
     return 1;
 }
 
+// DNInfMake as far as the walk through the pages needs it: a GXTemp of one
+// item in the temp folder.
+int fakeDnInfMake(const char16_t *, int, int, const char16_t *, const char16_t *, int,
+                  char16_t *tekiyou, const char16_t *, const char16_t *, int,
+                  char16_t *otherDataFlag)
+{
+    tekiyou[0] = u'\0';
+    otherDataFlag[0] = u'\0';
+    QFile file(QFile::decodeName(qgetenv("TMP")) + QStringLiteral("/GXTemp"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 0;
+    file.write(utf16le(QStringLiteral("出力形式 XML\r\n")));
+    return 1;
+}
+
 } // namespace
 
 void WriterWizardTest::SetUp()
@@ -65,6 +81,7 @@ void WriterWizardTest::SetUp()
     workstree() = WorkstreeCalls();
     // Every folder of the workspace can be written; a test says otherwise.
     m_suite.suiteCommon.isThisDriveWritable = fakeIsThisDriveWritable;
+    m_suite.worksdata.dnInfMake = fakeDnInfMake;
 }
 
 WorkstreeCalls &WriterWizardTest::workstree()
@@ -86,6 +103,12 @@ suiteapi::WorkstreeFunctions WriterWizardTest::workstreeFunctions()
 
 writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
 {
+    return startWizard(standardCode, workstreeFunctions());
+}
+
+writer::CWizSheet &WriterWizardTest::startWizard(int standardCode,
+                                                 const suiteapi::WorkstreeFunctions &workstree)
+{
     // A fresh run: the settings as start-up leaves them.
     m_settings = writer::ExportSettings();
     m_settings.m_strKoujiFolder = QStringLiteral("D:\\shelf");
@@ -93,7 +116,7 @@ writer::CWizSheet &WriterWizardTest::startWizard(int standardCode)
     m_settings.m_nStandardCode = standardCode;
     m_settings.m_strProgramFolder = QStringLiteral("P:\\");
     writer::applyStartValues(m_settings);
-    m_suite.workstree = workstreeFunctions();
+    m_suite.workstree = workstree;
     auto *sheet = new writer::CWizSheet(m_settings, m_suite);
     WizardTest::startWizard(sheet);
     return *sheet;

@@ -46,13 +46,16 @@ protected:
 
     writer::ExportSettings &settings() { return m_settings; }
     // The suite functions the wizard gets: workstree's are the recording
-    // stand-in's; a test sets worksdata's and suitecommon's it needs.
+    // stand-in's, DNInfMake writes a GXTemp of one item; a test sets the
+    // other worksdata and suitecommon functions it needs.
     writer::SuiteFunctions &suite() { return m_suite; }
     static suiteapi::WorkstreeFunctions workstreeFunctions();
 
     // The whole wizard for the code, with fresh settings as start-up sets
     // them, on its first page.
     writer::CWizSheet &startWizard(int standardCode);
+    // The same with these workstree functions (the real library's, say).
+    writer::CWizSheet &startWizard(int standardCode, const suiteapi::WorkstreeFunctions &workstree);
     // Next on the album page, and the completion message delivered.
     void nextFromAlbums();
     // On the destination page: an empty folder of the workspace, and an

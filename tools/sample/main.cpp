@@ -1,5 +1,6 @@
 // tessera-sample: sample data for the delivery programs, one subcommand
 // per kind of data.
+#include "calscommand.h"
 #include "commandline.h"
 #include "deliverycommand.h"
 #include "eizencommand.h"
@@ -24,6 +25,7 @@ const Command Commands[] = {
     {u"eizen", runEizenCommand, u"eizen DIR --photos N [--depth D]"},
     {u"suite", runSuiteSample,
      u"suite DIR --shelves N [--shared] [--albums M] [--photos P] [--standard CODE]"},
+    {u"cals", runCalsCommand, u"cals DIR --rows N [--broken]"},
 };
 
 int usage()
