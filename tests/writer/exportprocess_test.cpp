@@ -1,6 +1,7 @@
 #include "programrun.h"
 #include "workspacetest.h"
 
+#include "albumlistfile.h"
 #include "suitesample.h"
 
 #include "platform/profile.h"
@@ -155,4 +156,44 @@ TEST_F(ExportProcessTest, AFileOfAnEarlierRunKeepsItsLinesBeforeTheNewBlock)
         << printed.toStdString();
     // The new block follows the old lines, in the one file's encoding.
     EXPECT_EQ(outputSettings(), earlier + golden("outputxml-28-keep.dat").mid(2));
+}
+
+TEST_F(ExportProcessTest, HostLeavesTheAlbumListTheAlbumPageReads)
+{
+    writeSuite(28);
+    const auto hostRun = [this](QStringList arguments, const QByteArray &script = "cancel\n") {
+        QByteArray printed;
+        const int exitCode = runScripted(programPath(QStringLiteral("tessera-host")), arguments,
+                                         script, &printed);
+        return std::make_pair(exitCode, QString::fromUtf8(printed));
+    };
+    const QString root = winPath(QStringLiteral("TesseraData"));
+    const QString shelf = QStringLiteral("--shelf");
+    EXPECT_EQ(hostRun({QStringLiteral("export"), root, shelf, QStringLiteral("1"),
+                       QStringLiteral("--code"), QStringLiteral("28"), QStringLiteral("--albums"),
+                       QStringLiteral("2,1")},
+                      "expect-page 108\ncancel\n")
+                  .first,
+              0);
+    const writer::AlbumList list = writer::readAlbumList(tempWinPath() + QStringLiteral("G_ALBUMLIST.dat"));
+    EXPECT_EQ(list.dataDir, root);
+    EXPECT_EQ(list.selectedShelf, 1);
+    EXPECT_EQ(list.albums, QList<qint32>({2, 1}));
+
+    // Refused before any wizard starts.
+    const QStringList refused[] = {
+        {QStringLiteral("export"), root, QStringLiteral("--code"), QStringLiteral("28")},
+        {QStringLiteral("export"), root, shelf, QStringLiteral("0"), QStringLiteral("--code"),
+         QStringLiteral("x")},
+        {QStringLiteral("export"), root, shelf, QStringLiteral("7"), QStringLiteral("--code"),
+         QStringLiteral("28")},
+        {QStringLiteral("import"), root},
+    };
+    for (const QStringList &arguments : refused)
+        EXPECT_EQ(hostRun(arguments).first, 2) << arguments.join(u' ').toStdString();
+    // The import wizard cancelled on its first page.
+    EXPECT_EQ(hostRun({QStringLiteral("import"), root, shelf, QStringLiteral("0")},
+                      "expect-page 137\ncancel\n")
+                  .first,
+              0);
 }
