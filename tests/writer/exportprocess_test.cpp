@@ -197,3 +197,36 @@ TEST_F(ExportProcessTest, HostLeavesTheAlbumListTheAlbumPageReads)
                   .first,
               0);
 }
+
+TEST_F(ExportProcessTest, HandOverToOtherSoftwareWritesItsNumberAndTheFixedSize)
+{
+    writeSuite(25);
+    // A program folder of its own with Cooperation.ini: program 0 serves
+    // code 25 and is installed.
+    const QString folder = copyProgramFolder(
+        QStringLiteral("prog"), {QStringLiteral("tessera-host"), QStringLiteral("DeliveryWriter")});
+    for (const char *list : {"unicode_list.dat", "NeedTransformation.dat"})
+        QFile::copy(QStringLiteral(TESSERA_PROGRAM_DIR "/") + QLatin1StringView(list),
+                    folder + u'/' + QLatin1StringView(list));
+    writeFile(QStringLiteral("apps/app.exe"), "MZ");
+    writeFile(QStringLiteral("prog/Cooperation.ini"),
+              utf16le(QStringLiteral("[Cooperation]\r\nCount=1\r\n[Program0]\r\nName=納品支援\r\n"
+                                     "Program=D:\\apps\\app.exe\r\nCodes=25\r\n")));
+    QByteArray printed;
+    const int exitCode = runScripted(
+        folder + QStringLiteral("/tessera-host"),
+        {QStringLiteral("export"), winPath(QStringLiteral("TesseraData")), QStringLiteral("--shelf"),
+         QStringLiteral("0"), QStringLiteral("--code"), QStringLiteral("25")},
+        "next\nexpect-page 131\nclick 1124\nnext\nexpect-page 134\nnext\nexpect-page 135\nnext\n"
+            + ToNewFolderAndFinish,
+        &printed);
+    if (exitCode != 1 && basicInformationRefused())
+        GTEST_SKIP() << "worksdata has no DNInfMake";
+    EXPECT_EQ(exitCode, 1) << printed.toStdString();
+    const QString file = QString::fromUtf16(
+        reinterpret_cast<const char16_t *>(outputSettings().constData() + 2),
+        (outputSettings().size() - 2) / 2);
+    EXPECT_TRUE(file.contains(u"\r\nsize=65536\r\n")) << file.toStdString();
+    EXPECT_TRUE(file.contains(u"\r\nEXECCOOPERATIONHELP=0\r\n")) << file.toStdString();
+    EXPECT_TRUE(file.contains(u"\r\nBROWSER=0\r\n")) << file.toStdString();
+}
