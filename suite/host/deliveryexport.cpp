@@ -1,6 +1,7 @@
 #include "deliveryexport.h"
 
 #include "deliveryplan.h"
+#include "deliverystandard.h"
 #include "deliveryxml.h"
 #include "officialdtds.h"
 
@@ -34,10 +35,13 @@ bool DeliveryExport::run()
     }
     const QList<PlannedMedium> media = planMedia(m_source, m_settings);
     DeliveryTexts texts;
-    texts.indexStandard = m_settings.koujiJH;
-    texts.photoStandard = m_settings.syashiJH.isEmpty()
-        ? m_source.construction.basic.applicableStandard
-        : m_settings.syashiJH;
+    // The wizard's identifiers first, then the bookshelf's, then the
+    // edition of the code's ordering body.
+    const QString held = m_source.construction.basic.applicableStandard;
+    const QString standard =
+        held.isEmpty() ? applicableStandardOf(m_settings.standardCode) : held;
+    texts.indexStandard = m_settings.koujiJH.isEmpty() ? standard : m_settings.koujiJH;
+    texts.photoStandard = m_settings.syashiJH.isEmpty() ? standard : m_settings.syashiJH;
     texts.japaneseNames = m_settings.japaneseNames;
     const QByteArray indexDtd = discText(dtdText(IndexDtdFileName));
     const QByteArray photoDtd = discText(dtdText(PhotoDtdFileName));

@@ -4,6 +4,8 @@
 
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace host {
 
 namespace {
@@ -19,7 +21,8 @@ class DeliveryDocument
 {
 public:
     DeliveryDocument(const QString &root, const QString &dtdFile)
-        : m_text(QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n")),
+        // The writer breaks the line before the DOCTYPE itself.
+        : m_text(QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>")),
           m_xml(&m_text)
     {
         m_xml.setAutoFormatting(true);
@@ -144,7 +147,12 @@ QByteArray photoXml(const PlannedMedium &medium, const DeliveryTexts &texts)
     document.xml().writeAttribute(QStringLiteral("DTD_version"), PhotoDtdVersion);
     document.start(QStringLiteral("基礎情報"));
     document.element(QStringLiteral("写真フォルダ名"), PictureFolderPath);
-    document.element(QStringLiteral("参考図フォルダ名"), DrawingFolderPath);
+    const bool hasDrawings = std::any_of(medium.photos.begin(), medium.photos.end(),
+                                         [](const PlannedPhoto &photo) {
+                                             return !photo.drawings.isEmpty();
+                                         });
+    if (hasDrawings)
+        document.element(QStringLiteral("参考図フォルダ名"), DrawingFolderPath);
     document.element(QStringLiteral("適用要領基準"), texts.photoStandard);
     document.end();
     for (const PlannedPhoto &planned : medium.photos)

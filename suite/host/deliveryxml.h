@@ -19,7 +19,7 @@ inline constexpr char16_t DrawingFolderName[] = u"DRA";
 
 struct DeliveryTexts
 {
-    QString indexStandard; // 適用要領基準 of INDEX_C.XML
+    QString indexStandard; // 適用要領基準 of INDEX_C.XML (the bookshelf's replaced)
     QString photoStandard; // 適用要領基準 of PHOTO.XML
     bool japaneseNames = false;
 };
