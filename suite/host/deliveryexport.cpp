@@ -46,6 +46,9 @@ bool DeliveryExport::run()
     const QByteArray indexDtd = discText(dtdText(IndexDtdFileName));
     const QByteArray photoDtd = discText(dtdText(PhotoDtdFileName));
 
+    // Media numbered from the start medium end the set: the discs before
+    // it hold the rest of the delivery, so the total is the last number.
+    const int lastMedium = media.last().number;
     m_summary = ExportSummary();
     const int total = int(m_source.photos.size());
     for (const PlannedMedium &medium : media) {
@@ -57,7 +60,7 @@ bool DeliveryExport::run()
         if (!makeFolder(photoFolder.path()))
             return false;
         if (!writeFile(folder.filePath(QString::fromUtf16(IndexFileName)),
-                       indexXml(m_source.construction, texts, medium.number, int(media.size())))
+                       indexXml(m_source.construction, texts, medium.number, lastMedium))
             || !writeFile(folder.filePath(QString::fromUtf16(IndexDtdFileName)), indexDtd)
             || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoFileName)),
                           photoXml(medium, texts))

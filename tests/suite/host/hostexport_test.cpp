@@ -99,8 +99,10 @@ protected:
     // The shipped unicode_list.dat, from the build's program folder.
     QString characterListFolder() const
     {
-        makeFolder(QStringLiteral("lists"));
         const QString list = QStringLiteral("unicode_list.dat");
+        if (QFileInfo::exists(hostPath(QStringLiteral("lists/") + list)))
+            return winPath(QStringLiteral("lists"));
+        makeFolder(QStringLiteral("lists"));
         const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin/") + list);
         EXPECT_TRUE(QFile::copy(shipped, hostPath(QStringLiteral("lists/") + list)))
             << shipped.toStdString();
@@ -164,6 +166,57 @@ TEST_F(HostExportTest, XmlOnlyWritesNoImagesAndJapaneseNamesAreFilled)
     const DtdValidator::Result result =
         DtdValidator::validateFile(hostPath(QStringLiteral("out/PHOTO/PHOTO.XML")));
     EXPECT_TRUE(result.isValid()) << result.describe().toStdString();
+}
+
+TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMedium)
+{
+    makeShelves(25);
+    // Photos of about 400 KB each: a few MB in all.
+    QImage noise(640, 640, QImage::Format_RGB32);
+    QRandomGenerator random(14);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate());
+    }
+    qint64 total = 0;
+    for (int album = 1; album <= Albums; ++album) {
+        const QDir folder(hostPath(
+            QStringLiteral("suite/shelves/shelf01/album%1").arg(album, 3, 10, QLatin1Char('0'))));
+        for (const QString &name : folder.entryList({QStringLiteral("*.JPG")}, QDir::Files)) {
+            ASSERT_TRUE(noise.save(folder.filePath(name), "JPEG", 90));
+            total += QFileInfo(folder.filePath(name)).size();
+        }
+    }
+    ASSERT_GT(total, 2 * 1024 * 1024);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    QByteArray settings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
+    settings.replace(utf16le(QStringLiteral("size=650"), false), utf16le(QStringLiteral("size=1"), false));
+    settings.replace(utf16le(QStringLiteral("media=1"), false), utf16le(QStringLiteral("media=3"), false));
+    writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"), settings);
+    ASSERT_EQ(carryOut(), 0);
+
+    const QStringList media = QDir(hostPath(QStringLiteral("out"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    ASSERT_GE(media.size(), 3);
+    int photos = 0;
+    for (qsizetype i = 0; i < media.size(); ++i) {
+        const int number = int(3 + i);
+        const QString medium = QStringLiteral("out/MEDIA%1").arg(number, 2, 10, QLatin1Char('0'));
+        EXPECT_EQ(QStringLiteral("out/") + media[i], medium);
+        const QStringList pictures = files(medium + QStringLiteral("/PHOTO/PIC"));
+        qint64 bytes = 0;
+        for (const QString &picture : pictures)
+            bytes += QFileInfo(hostPath(medium + QStringLiteral("/PHOTO/PIC/") + picture)).size();
+        EXPECT_TRUE(pictures.size() == 1 || bytes <= 1024 * 1024) << medium.toStdString();
+        expectSoundDelivery(medium, int(pictures.size()));
+        const QString index = win::fromAnsi(readFile(medium + QStringLiteral("/INDEX_C.XML")));
+        EXPECT_TRUE(index.contains(QStringLiteral("<メディア番号>%1</メディア番号>").arg(number)));
+        EXPECT_TRUE(index.contains(
+            QStringLiteral("<メディア総枚数>%1</メディア総枚数>").arg(2 + media.size())));
+        EXPECT_EQ(photoXml(medium).count(QStringLiteral("<メディア番号>%1</メディア番号>").arg(number)),
+                  pictures.size());
+        photos += int(pictures.size());
+    }
+    EXPECT_EQ(photos, Photos);
 }
 
 TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
