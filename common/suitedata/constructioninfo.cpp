@@ -119,11 +119,9 @@ constexpr QStringView SoftwareTagElement = u"ソフトメーカ用TAG";
 class Writer
 {
 public:
-    explicit Writer(QByteArray *bytes)
-        : m_xml(bytes)
+    explicit Writer(QXmlStreamWriter &xml)
+        : m_xml(xml)
     {
-        m_xml.setAutoFormatting(true);
-        m_xml.setAutoFormattingIndent(2);
     }
 
     QXmlStreamWriter &xml() { return m_xml; }
@@ -158,7 +156,7 @@ public:
     void end() { m_xml.writeEndElement(); }
 
 private:
-    QXmlStreamWriter m_xml;
+    QXmlStreamWriter &m_xml;
 };
 
 void writeBasic(Writer &writer, const BasicInfo &basic)
@@ -288,12 +286,18 @@ bool flagText(const QString &text)
     return text.trimmed().toInt() != 0;
 }
 
+void writeConstruction(Writer &writer, const ConstructionInfo &construction,
+                       const QString &dtdVersion);
+
 } // namespace
 
 QByteArray shelfInfoXml(const ShelfInfo &info)
 {
     QByteArray bytes;
-    Writer writer(&bytes);
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(2);
+    Writer writer(xml);
     writer.xml().writeStartDocument();
     writer.start(RootElement);
     writer.text(NameElement, info.name);
@@ -302,8 +306,28 @@ QByteArray shelfInfoXml(const ShelfInfo &info)
     writer.text(OtherDataElement, QString::number(info.otherData ? 1 : 0));
     writer.text(PasswordElement, QString::number(info.password ? 1 : 0));
 
-    const ConstructionInfo &construction = info.construction;
+    writeConstruction(writer, info.construction, QString());
+
+    writer.end();
+    writer.xml().writeEndDocument();
+    return bytes;
+}
+
+void writeConstructionData(QXmlStreamWriter &xml, const ConstructionInfo &construction,
+                           const QString &dtdVersion)
+{
+    Writer writer(xml);
+    writeConstruction(writer, construction, dtdVersion);
+}
+
+namespace {
+
+void writeConstruction(Writer &writer, const ConstructionInfo &construction,
+                       const QString &dtdVersion)
+{
     writer.start(ConstructionElement);
+    if (!dtdVersion.isEmpty())
+        writer.xml().writeAttribute(QStringLiteral("DTD_version"), dtdVersion);
     writeBasic(writer, construction.basic);
     writeTitle(writer, construction.title);
     writePlace(writer, construction.place);
@@ -315,11 +339,9 @@ QByteArray shelfInfoXml(const ShelfInfo &info)
     writer.texts(ReserveElement, construction.reserves);
     writer.texts(SoftwareTagElement, construction.softwareTags);
     writer.end();
-
-    writer.end();
-    writer.xml().writeEndDocument();
-    return bytes;
 }
+
+} // namespace
 
 bool readShelfInfo(const QString &hostFile, ShelfInfo *info, QString *error)
 {

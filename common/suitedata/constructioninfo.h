@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QXmlStreamWriter;
+
 // A bookshelf's kouji.xml (docs/suite-data.md): what the suite knows of the
 // bookshelf (name, delivery standard code, construction number, flags) and
 // the construction information a delivery's INDEX_C.XML is made from.
@@ -160,5 +162,11 @@ bool writeShelfInfo(const QString &hostFile, const ShelfInfo &info, QString *err
 
 // The bytes writeShelfInfo writes.
 QByteArray shelfInfoXml(const ShelfInfo &info);
+
+// The constdata element with the construction information, in the order
+// and under the names of INDEX_C.XML (DTD_version written when not empty),
+// for the host's export as for kouji.xml.
+void writeConstructionData(QXmlStreamWriter &xml, const ConstructionInfo &construction,
+                           const QString &dtdVersion);
 
 } // namespace suitedata

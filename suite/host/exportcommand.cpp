@@ -1,12 +1,14 @@
 #include "exportcommand.h"
 
 #include "albumlistwriter.h"
+#include "exportrun.h"
 #include "hostmessages.h"
 #include "hostoutput.h"
 #include "hostpaths.h"
 #include "shelfdata.h"
 #include "wizardcommand.h"
 
+#include "photodb/photodbschema.h"
 #include "platform/fileops.h"
 #include "settingsfile.h"
 
@@ -87,8 +89,14 @@ int runExportCommand(const QStringList &arguments)
         print(stderr, messages::AlbumListNotWritten.arg(albumList) + u'\n');
         return CommandFailed;
     }
-    return runWizardAndPrint(WriterProgram, writerArguments(dataFolder, *code, calsFolder),
-                             OutputSettingsFileName);
+    const int exitCode = runWizardAndPrint(
+        WriterProgram, writerArguments(dataFolder, *code, calsFolder), OutputSettingsFileName);
+    if (exitCode != WizardFinished)
+        return exitCode;
+    const int exported =
+        carryOutExport(settingsfile::tempFilePath(OutputSettingsFileName),
+                       settingsfile::tempFilePath(QStringView(photodb::FileName)));
+    return exported == 0 ? exitCode : exported;
 }
 
 } // namespace host

@@ -17,4 +17,9 @@ inline constexpr QStringView AlbumListNotWritten = u"アルバム一覧を書き
 inline constexpr QStringView SettingsFileUnreadable = u"設定ファイルを読み込めません: %1";
 inline constexpr QStringView WizardFailed = u"ウィザードを起動できません: %1（%2）";
 
+inline constexpr QStringView NoOutputFolder = u"設定ファイルがないか、出力先フォルダが書かれていません: %1";
+inline constexpr QStringView ExportFailed = u"電子納品データを出力できません: %1";
+inline constexpr QStringView ExportSummary =
+    u"出力しました: 写真 %1 枚、メディア %2 枚、%3 バイト、%4 秒（%5）";
+
 } // namespace host::messages

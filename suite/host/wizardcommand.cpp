@@ -9,12 +9,6 @@
 
 namespace host {
 
-namespace {
-
-constexpr int WizardFinished = 1;
-
-} // namespace
-
 std::optional<int> optionNumber(const QString &text)
 {
     bool ok = false;

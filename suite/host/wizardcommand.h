@@ -12,6 +12,8 @@
 namespace host {
 
 inline constexpr int CommandFailed = 2;
+// The wizard ended with Finish and left its settings file.
+inline constexpr int WizardFinished = 1;
 
 struct WizardCommandLine
 {

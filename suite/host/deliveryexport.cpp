@@ -1,0 +1,126 @@
+#include "deliveryexport.h"
+
+#include "deliveryplan.h"
+#include "deliverystandard.h"
+#include "deliveryxml.h"
+#include "officialdtds.h"
+
+#include "platform/winpath.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace host {
+
+namespace {
+
+QString dtdText(const char16_t *fileName)
+{
+    return QString::fromUtf16(officialdtds::named(QString::fromUtf16(fileName)));
+}
+
+} // namespace
+
+DeliveryExport::DeliveryExport(const OutputSettings &settings, const ExportSource &source)
+    : m_settings(settings), m_source(source)
+{
+}
+
+bool DeliveryExport::run()
+{
+    const QString rootHost = win::toHostPath(m_settings.folder);
+    if (rootHost.isEmpty()) {
+        m_errorText = QStringLiteral("%1: no drive maps the output folder").arg(m_settings.folder);
+        return false;
+    }
+    const QList<PlannedMedium> media = planMedia(m_source, m_settings);
+    DeliveryTexts texts;
+    // The wizard's identifiers first, then the bookshelf's, then the
+    // edition of the code's ordering body.
+    const QString held = m_source.construction.basic.applicableStandard;
+    const QString standard =
+        held.isEmpty() ? applicableStandardOf(m_settings.standardCode) : held;
+    texts.indexStandard = m_settings.koujiJH.isEmpty() ? standard : m_settings.koujiJH;
+    texts.photoStandard = m_settings.syashiJH.isEmpty() ? standard : m_settings.syashiJH;
+    texts.japaneseNames = m_settings.japaneseNames;
+    const QByteArray indexDtd = discText(dtdText(IndexDtdFileName));
+    const QByteArray photoDtd = discText(dtdText(PhotoDtdFileName));
+
+    // Media numbered from the start medium end the set: the discs before
+    // it hold the rest of the delivery, so the total is the last number.
+    const int lastMedium = media.last().number;
+    m_summary = ExportSummary();
+    const int total = int(m_source.photos.size());
+    for (const PlannedMedium &medium : media) {
+        const QDir folder(media.size() == 1 ? rootHost
+                                            : QDir(rootHost).filePath(mediumFolderName(medium.number)));
+        const QDir photoFolder(folder.filePath(QString::fromUtf16(PhotoFolderName)));
+        const QDir pictures(photoFolder.filePath(QString::fromUtf16(PictureFolderName)));
+        const QDir drawings(photoFolder.filePath(QString::fromUtf16(DrawingFolderName)));
+        if (!makeFolder(photoFolder.path()))
+            return false;
+        if (!writeFile(folder.filePath(QString::fromUtf16(IndexFileName)),
+                       indexXml(m_source.construction, texts, medium.number, lastMedium))
+            || !writeFile(folder.filePath(QString::fromUtf16(IndexDtdFileName)), indexDtd)
+            || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoFileName)),
+                          photoXml(medium, texts))
+            || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoDtdFileName)), photoDtd))
+            return false;
+        if (!m_settings.xmlOnly && !makeFolder(pictures.path()))
+            return false;
+        bool drawingsMade = false;
+        for (const PlannedPhoto &photo : medium.photos) {
+            if (!m_settings.xmlOnly) {
+                if (!copyFile(photo.sourceHost, pictures.filePath(photo.name)))
+                    return false;
+                for (const PlannedDrawing &drawing : photo.drawings) {
+                    if (!drawingsMade && !makeFolder(drawings.path()))
+                        return false;
+                    drawingsMade = true;
+                    if (!copyFile(drawing.sourceHost, drawings.filePath(drawing.name)))
+                        return false;
+                }
+            }
+            ++m_summary.photos;
+            if (m_progress)
+                m_progress(m_summary.photos, total);
+        }
+        ++m_summary.media;
+    }
+    return true;
+}
+
+bool DeliveryExport::writeFile(const QString &hostPath, const QByteArray &bytes)
+{
+    QFile file(hostPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        m_errorText = QStringLiteral("%1: %2").arg(hostPath, file.errorString());
+        return false;
+    }
+    m_summary.bytes += bytes.size();
+    return true;
+}
+
+bool DeliveryExport::copyFile(const QString &sourceHost, const QString &targetHost)
+{
+    // A file left from an earlier export is replaced, not kept.
+    QFile::remove(targetHost);
+    QFile source(sourceHost);
+    if (!source.copy(targetHost)) {
+        m_errorText = QStringLiteral("%1 → %2: %3").arg(sourceHost, targetHost, source.errorString());
+        return false;
+    }
+    m_summary.bytes += source.size();
+    return true;
+}
+
+bool DeliveryExport::makeFolder(const QString &hostPath)
+{
+    if (QDir().mkpath(hostPath))
+        return true;
+    m_errorText = QStringLiteral("%1: the folder cannot be made").arg(hostPath);
+    return false;
+}
+
+} // namespace host

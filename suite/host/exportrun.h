@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// What the host application does after DeliveryWriter finished: carries
+// out G_OUTPUTXML.dat for the photos of G_PHOTO.mdb, with a progress bar on
+// a terminal and a summary line (photos, media, bytes, seconds).
+namespace host {
+
+// Both paths in Windows form. 0 when the delivery was written, else 2
+// after the reason on stderr.
+int carryOutExport(const QString &settingsFile, const QString &photoDatabase);
+
+} // namespace host

@@ -1,0 +1,232 @@
+// The host's export of generated bookshelves: G_PHOTO.mdb built by
+// workstree for the chosen albums, G_OUTPUTXML.dat as DeliveryWriter
+// leaves it, carried out as tessera-host does after the wizard; the
+// delivery validated against its DTDs, read back by DNXmlRead and passed
+// by the delivery checker.
+#include "jetdaotest.h"
+
+#include "deliverychecker.h"
+#include "deliveryimport.h"
+#include "deliveryxml.h"
+#include "dtdvalidator.h"
+#include "exportrun.h"
+#include "officialdtds.h"
+#include "platform/codepage.h"
+#include "photomdbbuilder.h"
+#include "suitesample.h"
+#include "terminalreport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+
+namespace {
+
+constexpr int Albums = 2;
+constexpr int PhotosPerAlbum = 3;
+constexpr int Photos = Albums * PhotosPerAlbum;
+
+class HostExportTest : public JetDaoTest
+{
+protected:
+    void makeShelves(int standardCode)
+    {
+        SuiteSample sample;
+        sample.root = hostPath(QStringLiteral("suite"));
+        sample.shelves = 2;
+        sample.albums = Albums;
+        sample.photos = PhotosPerAlbum;
+        sample.standardCode = standardCode;
+        QString error;
+        ASSERT_TRUE(sample.write(&error)) << error.toStdString();
+        QList<workstree::ChosenAlbum> albums;
+        for (int number = 1; number <= Albums; ++number)
+            albums.append({hostPath(QStringLiteral("suite/shelves/shelf01")), number,
+                           QStringLiteral("D:\\suite\\shelves\\shelf01\\album%1")
+                               .arg(number, 3, 10, QLatin1Char('0'))});
+        ASSERT_EQ(workstree::buildPhotoDatabase(albums, &error), Photos) << error.toStdString();
+    }
+
+    // G_OUTPUTXML.dat as the wizard writes it, with options added to OPTION.
+    void writeSettings(int standardCode, const QStringList &options)
+    {
+        const QStringList lines = QStringList{
+            QStringLiteral("[XMLOUT]"), QStringLiteral("foldertype=%1").arg(standardCode),
+            QStringLiteral("phototype=1"), QStringLiteral("type=1"),
+            QStringLiteral("folder=D:\\out"), QStringLiteral("size=650"),
+            QStringLiteral("[OPTION]"), QStringLiteral("media=1"), QStringLiteral("photo=0")}
+            + options
+            + QStringList{QStringLiteral("KOUJICHANGE=0"), QStringLiteral("EXECCOOPERATIONHELP=-1"),
+                          QStringLiteral("BROWSER=0")};
+        writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"),
+                  utf16le(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    }
+
+    int carryOut() const
+    {
+        return host::carryOutExport(tempWinPath() + QStringLiteral("G_OUTPUTXML.dat"),
+                                    tempWinPath() + QStringLiteral("G_PHOTO.mdb"));
+    }
+
+    // One medium: valid against both DTDs, read back by DNXmlRead with its
+    // photos, passed by the checker.
+    void expectSoundDelivery(const QString &relative, int photos) const
+    {
+        for (const QString &document : {QStringLiteral("/INDEX_C.XML"),
+                                        QStringLiteral("/PHOTO/PHOTO.XML")}) {
+            const DtdValidator::Result result =
+                DtdValidator::validateFile(hostPath(relative + document));
+            EXPECT_TRUE(result.isValid()) << document.toStdString() << ": "
+                                          << result.describe().toStdString();
+        }
+        DeliveryImport import(winPath(relative), 0);
+        ASSERT_TRUE(import.run()) << import.errorText().toStdString();
+        EXPECT_EQ(engineValue(QStringLiteral("temp/G_PHOTO.mdb"),
+                              QStringLiteral("select count(*) from 写真情報"))
+                      .toInt(),
+                  photos);
+
+        deliverycheck::DeliveryChecker::Options options;
+        options.characterListFolder = characterListFolder();
+        const deliverycheck::CheckReport report =
+            deliverycheck::DeliveryChecker(options).check(winPath(relative));
+        EXPECT_EQ(report.outcome(), deliverycheck::CheckReport::Outcome::Passed)
+            << deliverycheck::TerminalReport::text(report).toStdString();
+    }
+
+    // The shipped unicode_list.dat, from the build's program folder.
+    QString characterListFolder() const
+    {
+        const QString list = QStringLiteral("unicode_list.dat");
+        if (QFileInfo::exists(hostPath(QStringLiteral("lists/") + list)))
+            return winPath(QStringLiteral("lists"));
+        makeFolder(QStringLiteral("lists"));
+        const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin/") + list);
+        EXPECT_TRUE(QFile::copy(shipped, hostPath(QStringLiteral("lists/") + list)))
+            << shipped.toStdString();
+        return winPath(QStringLiteral("lists"));
+    }
+
+    QString photoXml(const QString &relative = QStringLiteral("out")) const
+    {
+        return win::fromAnsi(readFile(relative + QStringLiteral("/PHOTO/PHOTO.XML")));
+    }
+
+    QStringList files(const QString &relative) const
+    {
+        return QDir(hostPath(relative)).entryList(QDir::Files, QDir::Name);
+    }
+};
+
+class HostExportCodeTest : public HostExportTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(HostExportCodeTest, ExportsAValidDeliveryThatReadsBackAndPassesTheCheck)
+{
+    makeShelves(GetParam());
+    writeSettings(GetParam(), {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    ASSERT_EQ(carryOut(), 0);
+
+    expectSoundDelivery(QStringLiteral("out"), Photos);
+    QStringList expected;
+    for (int serial = 1; serial <= Photos; ++serial)
+        expected.append(QStringLiteral("P%1.JPG").arg(serial, 7, 10, QLatin1Char('0')));
+    EXPECT_EQ(files(QStringLiteral("out/PHOTO/PIC")), expected);
+
+    // As discs carry them: Shift_JIS declared, CR LF, the official DTDs.
+    const QByteArray index = readFile(QStringLiteral("out/INDEX_C.XML"));
+    const QByteArray head =
+        win::toAnsi(QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n"
+                                   "<!DOCTYPE constdata SYSTEM \"INDE_C04.DTD\">\r\n"
+                                   "<constdata DTD_version=\"04\">\r\n\t<基礎情報>\r\n"));
+    EXPECT_EQ(index.left(head.size()).toStdString(), head.toStdString());
+    EXPECT_EQ(index.count("\n"), index.count("\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("out/PHOTO/PHOTO05.DTD")),
+              host::discText(QString::fromUtf16(officialdtds::Photo05)));
+    EXPECT_EQ(readFile(QStringLiteral("out/INDE_C04.DTD")),
+              host::discText(QString::fromUtf16(officialdtds::IndexC04)));
+    EXPECT_FALSE(photoXml().contains(QStringLiteral("写真ファイル日本語名")));
+}
+
+// MLIT, MAFF and NEXCO.
+INSTANTIATE_TEST_SUITE_P(Codes, HostExportCodeTest, ::testing::Values(25, 73, 90));
+
+TEST_F(HostExportTest, XmlOnlyWritesNoImagesAndJapaneseNamesAreFilled)
+{
+    makeShelves(25);
+    writeSettings(25, {QStringLiteral("jname=1"), QStringLiteral("xml=1")});
+    ASSERT_EQ(carryOut(), 0);
+
+    EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/PHOTO/PIC"))));
+    EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/PHOTO/DRA"))));
+    EXPECT_EQ(photoXml().count(QStringLiteral("<写真ファイル日本語名>")), Photos);
+    const DtdValidator::Result result =
+        DtdValidator::validateFile(hostPath(QStringLiteral("out/PHOTO/PHOTO.XML")));
+    EXPECT_TRUE(result.isValid()) << result.describe().toStdString();
+}
+
+TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMedium)
+{
+    makeShelves(25);
+    // Photos of about 400 KB each: a few MB in all.
+    QImage noise(640, 640, QImage::Format_RGB32);
+    QRandomGenerator random(14);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate());
+    }
+    qint64 total = 0;
+    for (int album = 1; album <= Albums; ++album) {
+        const QDir folder(hostPath(
+            QStringLiteral("suite/shelves/shelf01/album%1").arg(album, 3, 10, QLatin1Char('0'))));
+        for (const QString &name : folder.entryList({QStringLiteral("*.JPG")}, QDir::Files)) {
+            ASSERT_TRUE(noise.save(folder.filePath(name), "JPEG", 90));
+            total += QFileInfo(folder.filePath(name)).size();
+        }
+    }
+    ASSERT_GT(total, 2 * 1024 * 1024);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    QByteArray settings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
+    settings.replace(utf16le(QStringLiteral("size=650"), false), utf16le(QStringLiteral("size=1"), false));
+    settings.replace(utf16le(QStringLiteral("media=1"), false), utf16le(QStringLiteral("media=3"), false));
+    writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"), settings);
+    ASSERT_EQ(carryOut(), 0);
+
+    const QStringList media = QDir(hostPath(QStringLiteral("out"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    ASSERT_GE(media.size(), 3);
+    int photos = 0;
+    for (qsizetype i = 0; i < media.size(); ++i) {
+        const int number = int(3 + i);
+        const QString medium = QStringLiteral("out/MEDIA%1").arg(number, 2, 10, QLatin1Char('0'));
+        EXPECT_EQ(QStringLiteral("out/") + media[i], medium);
+        const QStringList pictures = files(medium + QStringLiteral("/PHOTO/PIC"));
+        qint64 bytes = 0;
+        for (const QString &picture : pictures)
+            bytes += QFileInfo(hostPath(medium + QStringLiteral("/PHOTO/PIC/") + picture)).size();
+        EXPECT_TRUE(pictures.size() == 1 || bytes <= 1024 * 1024) << medium.toStdString();
+        expectSoundDelivery(medium, int(pictures.size()));
+        const QString index = win::fromAnsi(readFile(medium + QStringLiteral("/INDEX_C.XML")));
+        EXPECT_TRUE(index.contains(QStringLiteral("<メディア番号>%1</メディア番号>").arg(number)));
+        EXPECT_TRUE(index.contains(
+            QStringLiteral("<メディア総枚数>%1</メディア総枚数>").arg(2 + media.size())));
+        EXPECT_EQ(photoXml(medium).count(QStringLiteral("<メディア番号>%1</メディア番号>").arg(number)),
+                  pictures.size());
+        photos += int(pictures.size());
+    }
+    EXPECT_EQ(photos, Photos);
+}
+
+TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
+{
+    makeShelves(25);
+    EXPECT_NE(carryOut(), 0); // no G_OUTPUTXML.dat
+
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    QDir(hostPath(QStringLiteral("suite/shelves/shelf01/album002"))).removeRecursively();
+    EXPECT_NE(carryOut(), 0);
+}
+
+} // namespace
