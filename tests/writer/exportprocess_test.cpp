@@ -26,7 +26,7 @@ protected:
         sample.albums = 2;
         sample.photos = 2;
         sample.standardCode = code;
-        sample.photoFiles = false;
+        sample.photoFiles = true;
         QString error;
         ASSERT_TRUE(sample.write(&error)) << error.toStdString();
     }
