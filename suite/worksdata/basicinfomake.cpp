@@ -82,12 +82,19 @@ bool hasControlCharacters(const QString &value)
                        [](QChar c) { return c.unicode() < u' ' || c.unicode() == 0x7F; });
 }
 
+// What the page shows as an empty value and a red label; the saved text
+// says why.
+QString missing(QLatin1String marker)
+{
+    return marker + QString::fromUtf16(Missing);
+}
+
 // The value with the marker of what the check found.
 QString checkedValue(const Item &item)
 {
     const QString value = item.value.trimmed();
     if (value.isEmpty())
-        return QString(GXTemp::MarkerB004) + QString::fromUtf16(Missing);
+        return missing(GXTemp::MarkerB004);
     if (value.size() > item.limit)
         return QString(GXTemp::MarkerB001) + value;
     if (hasControlCharacters(value))
@@ -113,8 +120,7 @@ void addItems(GXTempDocument *gxtemp, int depth, std::initializer_list<Item> ite
 // A heading of a group that INDEX_C.XML needs at least once.
 void addRequiredGroup(GXTempDocument *gxtemp, int depth, const char16_t *label, bool present)
 {
-    gxtemp->addLine(depth, QString::fromUtf16(label),
-                    present ? QString() : QString(GXTemp::MarkerB005) + QString::fromUtf16(Missing));
+    gxtemp->addLine(depth, QString::fromUtf16(label), present ? QString() : missing(GXTemp::MarkerB005));
 }
 
 void addStations(GXTempDocument *gxtemp, const char16_t *heading, const char16_t *const labels[4],
@@ -221,9 +227,13 @@ GXTempDocument BasicInfoMake::document() const
         for (const QString &name : address.addresses)
             addItem(&gxtemp, 2, {u"住所", name, Need::Required});
     }
-    addItems(&gxtemp, 1,
-             {{u"工期開始日", title.startDate, Need::Required, TextLimit, Kind::Date},
-              {u"工期終了日", title.endDate, Need::Required, TextLimit, Kind::Date}});
+    addItem(&gxtemp, 1, {u"工期開始日", title.startDate, Need::Required, TextLimit, Kind::Date});
+    const QDate start = QDate::fromString(title.startDate.trimmed(), DateFormat);
+    const QDate end = QDate::fromString(title.endDate.trimmed(), DateFormat);
+    if (start.isValid() && end.isValid() && end < start)
+        gxtemp.addLine(1, QStringLiteral("工期終了日"), QString(GXTemp::MarkerB003) + title.endDate);
+    else
+        addItem(&gxtemp, 1, {u"工期終了日", title.endDate, Need::Required, TextLimit, Kind::Date});
 
     gxtemp.addLine(0, QStringLiteral("場所情報"));
     addItem(&gxtemp, 1, {u"測地系", info.place.geodeticSystem, Need::Required});

@@ -115,6 +115,10 @@ TEST_F(DNInfMakeTest, ListsTheConstructionInformationOfEachBody)
         const Outcome outcome = run(makeShelf(c.code), c.code);
         ASSERT_EQ(outcome.result, 1);
         ASSERT_FALSE(outcome.lines.isEmpty());
+        const QByteArray bytes = readHostFile(gxtempHostPath());
+        // UTF-16LE with its byte-order mark, as the page's reader expects.
+        EXPECT_TRUE(bytes.startsWith(utf16le(QStringLiteral("電子納品要領 "))))
+            << bytes.left(16).toHex().toStdString();
         EXPECT_EQ(outcome.lines.first().label, QStringLiteral("電子納品要領"));
         EXPECT_EQ(outcome.tekiyou, c.tekiyou);
         EXPECT_EQ(outcome.value(QStringLiteral("適用要領基準")), c.tekiyou);
@@ -158,6 +162,7 @@ TEST_F(DNInfMakeTest, MarksWhatTheCheckFinds)
         info->construction.title.workTypeMethods.clear();
         info->construction.title.industry = QString(128, u'工');
         info->construction.title.endDate = QStringLiteral("2024/03/31");
+        info->construction.title.startDate = QStringLiteral("2024-04-01");
         info->construction.basic.meetingFolder = QStringLiteral("MEET");
         info->construction.basic.otherOriginalFolders = {{QStringLiteral("ORG001"), QString()}};
     });
@@ -176,6 +181,13 @@ TEST_F(DNInfMakeTest, MarksWhatTheCheckFinds)
               QStringLiteral("<none>"));
     EXPECT_EQ(plain.value(QStringLiteral("出力形式")), QStringLiteral("日本語ファイル名を出力しない"));
     EXPECT_EQ(plain.flag, QStringLiteral("00000"));
+
+    // An end before the start is allowed but unusual.
+    editShelf([](suitedata::ShelfInfo *info) {
+        info->construction.title.endDate = QStringLiteral("2024-03-31");
+    });
+    EXPECT_EQ(run(folder, 25).value(QStringLiteral("工期終了日")),
+              GXTemp::MarkerB003 + QStringLiteral("2024-03-31"));
 
     // Japanese names need the folder's Japanese name; CALS.mdb makes the
     // meeting records.
