@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <filesystem>
+
 namespace host {
 
 namespace {
@@ -174,14 +176,20 @@ bool DeliveryExport::writeFile(const QString &hostPath, const QByteArray &bytes)
 
 bool DeliveryExport::copyFile(const QString &sourceHost, const QString &targetHost)
 {
-    // A file left from an earlier export is replaced, not kept.
-    QFile::remove(targetHost);
-    QFile source(sourceHost);
-    if (!source.copy(targetHost)) {
-        m_errorText = QStringLiteral("%1 → %2: %3").arg(sourceHost, targetHost, source.errorString());
+    // A file left from an earlier export is replaced, not kept. The
+    // standard library copies in the kernel where it can, which a copy
+    // through Qt's temporary file does not.
+    std::error_code failure;
+    const std::filesystem::path source(QFile::encodeName(sourceHost).toStdString());
+    std::filesystem::copy_file(source, QFile::encodeName(targetHost).toStdString(),
+                               std::filesystem::copy_options::overwrite_existing, failure);
+    const std::uintmax_t size = failure ? 0 : std::filesystem::file_size(source, failure);
+    if (failure) {
+        m_errorText = QStringLiteral("%1 → %2: %3")
+                          .arg(sourceHost, targetHost, QString::fromStdString(failure.message()));
         return false;
     }
-    m_summary.bytes += source.size();
+    m_summary.bytes += qint64(size);
     return true;
 }
 
