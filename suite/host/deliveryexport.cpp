@@ -9,6 +9,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <filesystem>
 
 namespace host {
 
@@ -17,6 +21,32 @@ namespace {
 QString dtdText(const char16_t *fileName)
 {
     return QString::fromUtf16(officialdtds::named(QString::fromUtf16(fileName)));
+}
+
+// A name that Windows takes for a folder or file: the characters it
+// refuses become "_".
+QString folderName(const QString &text)
+{
+    static const QString Refused = QStringLiteral("\\/:*?\"<>|");
+    QString name = text;
+    for (QChar &character : name) {
+        if (Refused.contains(character) || character.unicode() < u' ')
+            character = u'_';
+    }
+    return name;
+}
+
+// The path of name in folder, with "_2", "_3", ... before the extension
+// when two photos of one folder would share a name, so none is lost.
+QString uniquePath(const QDir &folder, const QString &name, QSet<QString> *taken)
+{
+    const QFileInfo info(name);
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    QString candidate = folder.filePath(name);
+    for (int copy = 2; taken->contains(candidate.toCaseFolded()); ++copy)
+        candidate = folder.filePath(info.completeBaseName() + QStringLiteral("_%1").arg(copy) + suffix);
+    taken->insert(candidate.toCaseFolded());
+    return candidate;
 }
 
 } // namespace
@@ -33,6 +63,13 @@ bool DeliveryExport::run()
         m_errorText = QStringLiteral("%1: no drive maps the output folder").arg(m_settings.folder);
         return false;
     }
+    m_summary = ExportSummary();
+    return isGovernmentBuildingCode(m_settings.standardCode) ? runGovernmentBuilding(rootHost)
+                                                             : runStandard(rootHost);
+}
+
+bool DeliveryExport::runStandard(const QString &rootHost)
+{
     const QList<PlannedMedium> media = planMedia(m_source, m_settings);
     DeliveryTexts texts;
     // The wizard's identifiers first, then the bookshelf's, then the
@@ -49,7 +86,6 @@ bool DeliveryExport::run()
     // Media numbered from the start medium end the set: the discs before
     // it hold the rest of the delivery, so the total is the last number.
     const int lastMedium = media.last().number;
-    m_summary = ExportSummary();
     const int total = int(m_source.photos.size());
     for (const PlannedMedium &medium : media) {
         const QDir folder(media.size() == 1 ? rootHost
@@ -90,6 +126,42 @@ bool DeliveryExport::run()
     return true;
 }
 
+bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
+{
+    // One tree, whatever split size; the photos' serial names as planned.
+    OutputSettings tree = m_settings;
+    tree.splitSizeMb = 0;
+    tree.xmlOnly = false;
+    const QList<PlannedMedium> media = planMedia(m_source, tree);
+    const int total = int(m_source.photos.size());
+    QSet<QString> taken; // target paths, compared as Windows does
+    for (const PlannedPhoto &photo : media.first().photos) {
+        const suitedata::ShelfPhoto &item = photo.photo->item;
+        QStringList levels{folderName(photo.photo->albumLabel.isEmpty()
+                                          ? QFileInfo(photo.photo->albumHostFolder).fileName()
+                                          : photo.photo->albumLabel)};
+        for (const QString &level : {item.majorClass, item.category, item.workType}) {
+            if (level.isEmpty())
+                break;
+            levels.append(folderName(level));
+        }
+        const QDir folder(QDir(rootHost).filePath(levels.join(u'/')));
+        if (!makeFolder(folder.path()))
+            return false;
+        const QString kept = item.japaneseFileName.isEmpty() ? item.fileName
+                                                             : item.japaneseFileName;
+        const QString target = uniquePath(
+            folder, m_settings.photoType == KeptPhotoNames ? folderName(kept) : photo.name, &taken);
+        if (!copyFile(photo.sourceHost, target))
+            return false;
+        ++m_summary.photos;
+        if (m_progress)
+            m_progress(m_summary.photos, total);
+    }
+    m_summary.media = 1;
+    return true;
+}
+
 bool DeliveryExport::writeFile(const QString &hostPath, const QByteArray &bytes)
 {
     QFile file(hostPath);
@@ -104,14 +176,20 @@ bool DeliveryExport::writeFile(const QString &hostPath, const QByteArray &bytes)
 
 bool DeliveryExport::copyFile(const QString &sourceHost, const QString &targetHost)
 {
-    // A file left from an earlier export is replaced, not kept.
-    QFile::remove(targetHost);
-    QFile source(sourceHost);
-    if (!source.copy(targetHost)) {
-        m_errorText = QStringLiteral("%1 → %2: %3").arg(sourceHost, targetHost, source.errorString());
+    // A file left from an earlier export is replaced, not kept. The
+    // standard library copies in the kernel where it can, which a copy
+    // through Qt's temporary file does not.
+    std::error_code failure;
+    const std::filesystem::path source(QFile::encodeName(sourceHost).toStdString());
+    std::filesystem::copy_file(source, QFile::encodeName(targetHost).toStdString(),
+                               std::filesystem::copy_options::overwrite_existing, failure);
+    const std::uintmax_t size = failure ? 0 : std::filesystem::file_size(source, failure);
+    if (failure) {
+        m_errorText = QStringLiteral("%1 → %2: %3")
+                          .arg(sourceHost, targetHost, QString::fromStdString(failure.message()));
         return false;
     }
-    m_summary.bytes += source.size();
+    m_summary.bytes += qint64(size);
     return true;
 }
 

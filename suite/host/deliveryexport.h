@@ -11,7 +11,8 @@
 // folder (one subfolder per medium when split) INDEX_C.XML and
 // PHOTO\PHOTO.XML, each with its official DTD beside it, the photos into
 // PHOTO\PIC and the reference drawings into PHOTO\DRA (no image files with
-// xml=1).
+// xml=1). Government-building codes get the folder tree
+// folder\album label\class levels\photo instead, without XML.
 namespace host {
 
 struct ExportSummary
@@ -39,6 +40,8 @@ public:
     QString errorText() const { return m_errorText; }
 
 private:
+    bool runStandard(const QString &rootHost);
+    bool runGovernmentBuilding(const QString &rootHost);
     bool writeFile(const QString &hostPath, const QByteArray &bytes);
     bool copyFile(const QString &sourceHost, const QString &targetHost);
     bool makeFolder(const QString &hostPath);

@@ -9,4 +9,8 @@ namespace host {
 
 QString applicableStandardOf(int standardCode);
 
+// Government-building (営繕) codes: the photos go into a folder tree of
+// albums and class levels, without XML.
+bool isGovernmentBuildingCode(int standardCode);
+
 } // namespace host

@@ -13,11 +13,14 @@
 #include "officialdtds.h"
 #include "platform/codepage.h"
 #include "photomdbbuilder.h"
+#include "suitedata/albuminfo.h"
+#include "suitedata/shelfphotos.h"
 #include "suitesample.h"
 #include "terminalreport.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
@@ -217,6 +220,58 @@ TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMe
         photos += int(pictures.size());
     }
     EXPECT_EQ(photos, Photos);
+}
+
+// Government-building codes: folder\album label\levels…\photo, serial
+// names for phototype=1 and the kept Japanese names for 2, no XML.
+TEST_F(HostExportTest, GovernmentBuildingCodesWriteTheFolderTreeOfAlbumsAndLevels)
+{
+    for (const int photoType : {1, 2}) {
+        SCOPED_TRACE(photoType);
+        for (const QString &folder : {QStringLiteral("out"), QStringLiteral("suite")})
+            QDir(hostPath(folder)).removeRecursively();
+        makeShelves(28);
+        writeSettings(28, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+        QByteArray settings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
+        settings.replace(utf16le(QStringLiteral("phototype=1"), false),
+                         utf16le(QStringLiteral("phototype=%1").arg(photoType), false));
+        writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"), settings);
+        ASSERT_EQ(carryOut(), 0);
+
+        QStringList expected;
+        int serial = 0;
+        for (int album = 1; album <= Albums; ++album) {
+            const QString albumFolder =
+                QStringLiteral("suite/shelves/shelf01/album%1").arg(album, 3, 10, QLatin1Char('0'));
+            suitedata::AlbumInfo info;
+            ASSERT_TRUE(suitedata::readAlbumInfo(hostPath(albumFolder + QStringLiteral("/KOUJI.XML")),
+                                                 &info));
+            suitedata::ShelfPhotosReader reader;
+            ASSERT_TRUE(reader.open(hostPath(QStringLiteral("suite/shelves/shelf01/photos.db"))));
+            for (const suitedata::ShelfPhoto &photo : reader.photos(album)) {
+                QStringList levels{info.label};
+                for (const QString &level : {photo.majorClass, photo.category, photo.workType}) {
+                    if (level.isEmpty())
+                        break;
+                    levels.append(level);
+                }
+                const QString name = photoType == 1
+                    ? QStringLiteral("P%1.JPG").arg(++serial, 7, 10, QLatin1Char('0'))
+                    : photo.japaneseFileName;
+                const QString target = QStringLiteral("out/") + levels.join(u'/') + u'/' + name;
+                expected.append(target);
+                EXPECT_EQ(readFile(target), readFile(albumFolder + u'/' + photo.fileName))
+                    << target.toStdString();
+            }
+        }
+        QStringList written;
+        QDirIterator files(hostPath(QStringLiteral("out")), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext())
+            written.append(QDir(hostPath()).relativeFilePath(files.next()));
+        written.sort();
+        expected.sort();
+        EXPECT_EQ(written, expected);
+    }
 }
 
 TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
