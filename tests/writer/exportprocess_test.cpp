@@ -215,3 +215,35 @@ TEST_F(ExportProcessTest, HandOverToOtherSoftwareWritesItsNumberAndTheFixedSize)
     EXPECT_TRUE(file.contains(u"\r\nEXECCOOPERATIONHELP=0\r\n")) << file.toStdString();
     EXPECT_TRUE(file.contains(u"\r\nBROWSER=0\r\n")) << file.toStdString();
 }
+
+TEST_F(ExportProcessTest, EachCodeWalksItsPagesByScriptAndCancelExportsNothing)
+{
+    const struct
+    {
+        int code;
+        const char *pages;
+    } codes[] = {
+        {28, "108 129 136 133"},
+        {13, "108 130 134 135 136 133"},
+        {72, "108 131 134 135 136 133"},
+        {16, "108 131 134 135 136 133"},
+    };
+    for (const auto &code : codes) {
+        SCOPED_TRACE(code.code);
+        QDir(hostPath(QStringLiteral("TesseraData"))).removeRecursively();
+        writeSuite(code.code);
+        QByteArray script;
+        const QList<QByteArray> pages = QByteArray(code.pages).split(' ');
+        for (const QByteArray &page : pages) {
+            script += "expect-page " + page + "\n";
+            if (page == "136")
+                script += "text 1014 D:\\out\nanswer IDYES\n";
+            if (page != pages.last())
+                script += "next\n";
+        }
+        script += "cancel\n";
+        EXPECT_EQ(exportRun(code.code, script), 0) << output();
+        // The host carries out nothing of a cancelled run.
+        EXPECT_FALSE(QFile::exists(hostPath(QStringLiteral("out/INDEX_C.XML"))));
+    }
+}
