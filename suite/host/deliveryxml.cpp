@@ -1,5 +1,6 @@
 #include "deliveryxml.h"
 
+#include "photostylesheet.h"
 #include "platform/codepage.h"
 
 #include <QXmlStreamWriter>
@@ -20,13 +21,18 @@ const QString DrawingFolderPath = QStringLiteral("PHOTO/DRA");
 class DeliveryDocument
 {
 public:
-    DeliveryDocument(const QString &root, const QString &dtdFile)
+    DeliveryDocument(const QString &root, const QString &dtdFile,
+                     const QString &stylesheet = QString())
         // The writer breaks the line before the DOCTYPE itself.
         : m_text(QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>")),
           m_xml(&m_text)
     {
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(-1);
+        if (!stylesheet.isEmpty())
+            m_xml.writeProcessingInstruction(
+                QStringLiteral("xml-stylesheet"),
+                QStringLiteral("type=\"text/xsl\" href=\"%1\"").arg(stylesheet));
         m_xml.writeDTD(QStringLiteral("<!DOCTYPE %1 SYSTEM \"%2\">").arg(root, dtdFile));
     }
 
@@ -150,7 +156,9 @@ QByteArray indexXml(const suitedata::ConstructionInfo &construction, const Deliv
 
 QByteArray photoXml(const PlannedMedium &medium, const DeliveryTexts &texts)
 {
-    DeliveryDocument document(QStringLiteral("photodata"), QString::fromUtf16(PhotoDtdFileName));
+    DeliveryDocument document(QStringLiteral("photodata"), QString::fromUtf16(PhotoDtdFileName),
+                              texts.stylesheet ? QString::fromUtf16(StylesheetFileName)
+                                               : QString());
     document.start(QStringLiteral("photodata"));
     document.xml().writeAttribute(QStringLiteral("DTD_version"), PhotoDtdVersion);
     document.start(QStringLiteral("基礎情報"));
