@@ -4,6 +4,7 @@
 #include "deliverystandard.h"
 #include "deliveryxml.h"
 #include "officialdtds.h"
+#include "photostylesheet.h"
 
 #include "platform/winpath.h"
 
@@ -80,6 +81,8 @@ bool DeliveryExport::runStandard(const QString &rootHost)
     texts.indexStandard = m_settings.koujiJH.isEmpty() ? standard : m_settings.koujiJH;
     texts.photoStandard = m_settings.syashiJH.isEmpty() ? standard : m_settings.syashiJH;
     texts.japaneseNames = m_settings.japaneseNames;
+    texts.stylesheet =
+        m_settings.sheet >= FirstSheetFormat && m_settings.sheet <= SearchSheetFormat;
     const QByteArray indexDtd = discText(dtdText(IndexDtdFileName));
     const QByteArray photoDtd = discText(dtdText(PhotoDtdFileName));
 
@@ -100,7 +103,10 @@ bool DeliveryExport::runStandard(const QString &rootHost)
             || !writeFile(folder.filePath(QString::fromUtf16(IndexDtdFileName)), indexDtd)
             || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoFileName)),
                           photoXml(medium, texts))
-            || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoDtdFileName)), photoDtd))
+            || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoDtdFileName)), photoDtd)
+            || (texts.stylesheet
+                && !writeFile(photoFolder.filePath(QString::fromUtf16(StylesheetFileName)),
+                              photoStylesheet(m_settings.sheet))))
             return false;
         if (!m_settings.xmlOnly && !makeFolder(pictures.path()))
             return false;

@@ -11,7 +11,8 @@
 // folder (one subfolder per medium when split) INDEX_C.XML and
 // PHOTO\PHOTO.XML, each with its official DTD beside it, the photos into
 // PHOTO\PIC and the reference drawings into PHOTO\DRA (no image files with
-// xml=1). Government-building codes get the folder tree
+// xml=1), and PHOTO\PHOTO05.XSL named by PHOTO.XML with sheet 1-3.
+// Government-building codes get the folder tree
 // folder\album label\class levels\photo instead, without XML.
 namespace host {
 

@@ -22,6 +22,7 @@ struct DeliveryTexts
     QString indexStandard; // 適用要領基準 of INDEX_C.XML (the bookshelf's replaced)
     QString photoStandard; // 適用要領基準 of PHOTO.XML
     bool japaneseNames = false;
+    bool stylesheet = false; // PHOTO.XML names PHOTO05.XSL
 };
 
 QByteArray indexXml(const suitedata::ConstructionInfo &construction, const DeliveryTexts &texts,

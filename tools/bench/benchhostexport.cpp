@@ -77,6 +77,7 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
         std::fprintf(stderr, "%s: %s\n", what, qPrintable(error));
         return false;
     }
+    const double readSeconds = watch.wall();
     host::DeliveryExport delivery(settings, source);
     if (!delivery.run()) {
         std::fprintf(stderr, "%s: %s\n", what, qPrintable(delivery.errorText()));
@@ -84,8 +85,9 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
     }
     const double seconds = watch.wall();
     const double mb = delivery.summary().bytes / BytesPerMb;
-    std::printf("%-26s %7d photos %8.3f s  (cpu %.3f s)  %7.1f MB  %7.1f MB/s\n", what,
-                delivery.summary().photos, seconds, watch.cpu(), mb, mb / seconds);
+    std::printf("%-26s %7d photos %8.3f s  (cpu %.3f s, reading %.3f s)  %7.1f MB  %7.1f MB/s\n",
+                what, delivery.summary().photos, seconds, watch.cpu(), readSeconds, mb,
+                mb / seconds);
     if (!xmlOnly) {
         const QString copy = scratch + QStringLiteral("/cp-%1").arg(photos);
         QDir().mkpath(copy);
