@@ -81,8 +81,7 @@ bool DeliveryExport::runStandard(const QString &rootHost)
     texts.indexStandard = m_settings.koujiJH.isEmpty() ? standard : m_settings.koujiJH;
     texts.photoStandard = m_settings.syashiJH.isEmpty() ? standard : m_settings.syashiJH;
     texts.japaneseNames = m_settings.japaneseNames;
-    texts.stylesheet =
-        m_settings.sheet >= FirstSheetFormat && m_settings.sheet <= SearchSheetFormat;
+    texts.stylesheet = isStylesheetFormat(m_settings.sheet);
     const QByteArray indexDtd = discText(dtdText(IndexDtdFileName));
     const QByteArray photoDtd = discText(dtdText(PhotoDtdFileName));
 

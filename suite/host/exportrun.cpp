@@ -1,11 +1,15 @@
 #include "exportrun.h"
 
 #include "deliveryexport.h"
+#include "exportfollowup.h"
 #include "exportprogress.h"
 #include "exportsource.h"
 #include "hostmessages.h"
 #include "hostoutput.h"
 #include "outputsettings.h"
+#include "photostylesheet.h"
+
+#include "platform/pathnames.h"
 
 #include <QElapsedTimer>
 
@@ -50,6 +54,11 @@ int carryOutExport(const QString &settingsFile, const QString &photoDatabase)
                                                               'f', 2),
                                               settings->folder)
                       + u'\n');
+    // The delivery stands; what follows only reports its own failure.
+    if (settings->browser && isStylesheetFormat(settings->sheet))
+        showInBrowser(stylesheetDocument(*settings, summary.media));
+    if (settings->cooperation != NoCooperation)
+        handOver(*settings, win::joinPath(win::programFolder(), QStringLiteral("Cooperation.ini")));
     return 0;
 }
 

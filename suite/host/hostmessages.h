@@ -21,5 +21,8 @@ inline constexpr QStringView NoOutputFolder = u"設定ファイルがないか�
 inline constexpr QStringView ExportFailed = u"電子納品データを出力できません: %1";
 inline constexpr QStringView ExportSummary =
     u"出力しました: 写真 %1 枚、メディア %2 枚、%3 バイト、%4 秒（%5）";
+inline constexpr QStringView OpenInBrowser = u"ブラウザで開いてください: %1";
+inline constexpr QStringView HandedOver = u"%1 に引き渡しました: %2";
+inline constexpr QStringView HandOverFailed = u"連携するプログラムを起動できません: %1";
 
 } // namespace host::messages

@@ -12,6 +12,12 @@ inline constexpr int FirstSheetFormat = 1;
 inline constexpr int ListSheetFormat = 2;
 inline constexpr int SearchSheetFormat = 3;
 
+// Whether the sheet setting names one of the formats.
+inline constexpr bool isStylesheetFormat(int sheet)
+{
+    return sheet >= FirstSheetFormat && sheet <= SearchSheetFormat;
+}
+
 // The stylesheet's bytes as a disc carries them (Shift_JIS, CR LF).
 QByteArray photoStylesheet(int format);
 
