@@ -28,7 +28,7 @@ bool CDeliveryWriterApp::initInstance(const QStringList &arguments)
 
     takeLaunchArguments(arguments, *this);
     applyStartValues(*this);
-    if (standardCode(m_nStandardCode).calsAtStartUp) {
+    if (standards::standardCode(m_nStandardCode).calsAtStartUp) {
         m_nOtherFolder = 1;
         m_nOtherData = probeCalsDatabase(m_strCalsFolder) ? 1 : 0;
     }

@@ -127,7 +127,7 @@ void CDialog0A::onPhotoMdbBuilt(bool hasPhotos)
     wizard->activateWindow();
     if (!hasPhotos) {
         ui::messageBox(this,
-                       isGovernmentBuildingCode(m_settings.m_nStandardCode) ? NoPhotos
+                       standards::isGovernmentBuildingCode(m_settings.m_nStandardCode) ? NoPhotos
                                                                              : NoPhotoInformation,
                        NoPhotoCaption, ui::Buttons::Ok, ui::Icon::Warning);
         return;

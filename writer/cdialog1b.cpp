@@ -95,7 +95,7 @@ void CDialog1B::listCooperators()
 
 void CDialog1B::showOtherData()
 {
-    if (!standardCode(m_settings.m_nStandardCode).calsOnOptionsPage)
+    if (!standards::standardCode(m_settings.m_nStandardCode).calsOnOptionsPage)
         return;
     ui::setCheckState(m_ui->otherDataCheck, 0);
     m_ui->otherDataCheck->setEnabled(false);
@@ -124,7 +124,7 @@ void CDialog1B::onLaunchBrowserClicked()
 void CDialog1B::onOtherDataClicked()
 {
     updateData(true);
-    if (standardCode(m_settings.m_nStandardCode).calsOnOptionsPage) {
+    if (standards::standardCode(m_settings.m_nStandardCode).calsOnOptionsPage) {
         if (probeCalsDatabase(m_settings.m_strCalsFolder)) {
             const int chosen = m_settings.m_nOtherData ? 0 : 1;
             m_settings.m_nOtherFolder = chosen;
@@ -206,7 +206,7 @@ int CDialog1B::onWizardNext()
 {
     if (!takeOverAndCheckIdentifiers())
         return ui::WizardSheet::Stay;
-    if (standardCode(m_settings.m_nStandardCode).otherData) {
+    if (standards::standardCode(m_settings.m_nStandardCode).otherData) {
         // Finish writes both keys again with the whole file, so a failure
         // here loses nothing the host would read.
         writeOtherDataOptions(m_settings, outputSettingsPath());

@@ -105,7 +105,7 @@ int CDialog2::onWizardBack()
     // Without the stylesheet option the options page of the sequence is
     // 130 or 131.
     if (m_settings.m_nStyleSheet == 0)
-        return SimpleOptionsPage + m_settings.m_nExtendedOptions;
+        return standards::SimpleOptionsPage + m_settings.m_nExtendedOptions;
     return 0;
 }
 

@@ -92,7 +92,7 @@ bool CDialog4::onSetActive()
                             static_cast<QWidget *>(m_ui->browseButton)})
         widget->setEnabled(true);
 
-    const bool governmentBuilding = isGovernmentBuildingCode(m_settings.m_nStandardCode);
+    const bool governmentBuilding = standards::isGovernmentBuildingCode(m_settings.m_nStandardCode);
     if (governmentBuilding || m_settings.m_nCooperate == 1) {
         m_ui->splitSizeEdit->setEnabled(false);
         if (governmentBuilding) {

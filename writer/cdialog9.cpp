@@ -51,7 +51,7 @@ bool CDialog9::onSetActive()
 
 bool CDialog9::onWizardFinish()
 {
-    if (isGovernmentBuildingCode(m_settings.m_nStandardCode))
+    if (standards::isGovernmentBuildingCode(m_settings.m_nStandardCode))
         makeErrorInformation();
     // The host application carries out whatever file it finds after exit
     // code 1, so the wizard ends only once this run's settings are written

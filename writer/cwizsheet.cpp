@@ -22,21 +22,21 @@ CWizSheet::CWizSheet(ExportSettings &settings, const SuiteFunctions &suite, QWid
     addPage(&m_albumPage);
     settings.m_nJapaneseNames = 0;
     settings.m_nXmlOnly = 0;
-    switch (standardCode(settings.m_nStandardCode).optionsPage) {
-    case FileNamingPage:
+    switch (standards::standardCode(settings.m_nStandardCode).optionsPage) {
+    case standards::FileNamingPage:
         // The options keep their start values, though no page shows them.
         addPage(&m_fileNamingPage);
         addPage(&m_destinationPage);
         addPage(&m_summaryPage);
         return;
-    case ExtendedOptionsPage:
+    case standards::ExtendedOptionsPage:
         addPage(&m_extendedOptionsPage);
         break;
     default:
         addPage(&m_optionsPage);
         break;
     }
-    const int extended = standardCode(settings.m_nStandardCode).optionsPage == ExtendedOptionsPage;
+    const int extended = standards::standardCode(settings.m_nStandardCode).optionsPage == standards::ExtendedOptionsPage;
     for (int *option : {&settings.m_nExtendedOptions, &settings.m_nStyleSheet,
                         &settings.m_nLaunchBrowser, &settings.m_nStyleSheetFormat})
         *option = extended;

@@ -43,7 +43,7 @@ QString styleSheetFormatText(int format)
 
 QString standardName(const ExportSettings &settings)
 {
-    return standardCode(settings.m_nStandardCode).name.toString();
+    return standards::standardCode(settings.m_nStandardCode).name.toString();
 }
 
 } // namespace
@@ -61,7 +61,7 @@ QString summaryWidestValue(const ExportSettings &settings)
 
 QString summaryPhotoStandardName(const ExportSettings &settings)
 {
-    const QStringView byCategory = photoStandardName(settings.m_nPhotoStandard);
+    const QStringView byCategory = standards::photoStandardName(settings.m_nPhotoStandard);
     if (!byCategory.isEmpty())
         return byCategory.toString();
     switch (settings.m_nStandardCode) {
@@ -77,7 +77,7 @@ QString summaryPhotoStandardName(const ExportSettings &settings)
 QList<SummaryRow> exportSummaryRows(const ExportSettings &settings)
 {
     const int code = settings.m_nStandardCode;
-    const bool governmentBuilding = isGovernmentBuildingCode(code);
+    const bool governmentBuilding = standards::isGovernmentBuildingCode(code);
     const SummaryRow blank;
     QList<SummaryRow> rows{blank,
                            {StandardLabel, standardName(settings)},

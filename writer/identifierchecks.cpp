@@ -68,7 +68,7 @@ IdentifierCheckResult checkIdentifier(const QString &text, const IdentifierMessa
 IdentifierCheckResult checkInformationIdentifiers(const ExportSettings &settings,
                                                   const QString &folder)
 {
-    const int strict = hasStrictInputChecks(settings.m_nStandardCode) ? 1 : 0;
+    const int strict = standards::hasStrictInputChecks(settings.m_nStandardCode) ? 1 : 0;
     const IdentifierCheckResult kouji =
         checkIdentifier(settings.m_pszKoujiJH, KoujiMessages, strict, folder);
     if (!kouji.passed)

@@ -22,7 +22,7 @@ void takeLaunchArguments(const QStringList &arguments, ExportSettings &settings)
 
 void applyStartValues(ExportSettings &settings)
 {
-    const StandardCode code = standardCode(settings.m_nStandardCode);
+    const standards::StandardCode code = standards::standardCode(settings.m_nStandardCode);
     settings.m_nPhotoStandard = code.category;
     settings.m_pszKoujiJH = code.koujiJH.toString();
     settings.m_pszSyashiJH = code.syashiJH.toString();

@@ -38,7 +38,7 @@ QStringList xmlOutLines(const ExportSettings &settings)
 {
     const int code = settings.m_nStandardCode;
     int photoType = 1;
-    if (isGovernmentBuildingCode(code))
+    if (standards::isGovernmentBuildingCode(code))
         photoType = settings.m_nRenameSerial == 1 ? PhotosRenamed : PhotoNamesKept;
     QStringList lines{QStringLiteral("[XMLOUT]"), line(u"foldertype", code),
                       line(u"phototype", photoType), line(u"type", settings.m_nOutputKind)};
@@ -79,7 +79,7 @@ struct Key
 
 QList<Key> profileKeys(const ExportSettings &settings)
 {
-    const bool otherData = standardCode(settings.m_nStandardCode).otherData;
+    const bool otherData = standards::standardCode(settings.m_nStandardCode).otherData;
     const bool changed = settings.m_nKoujiChange == 1;
     QList<Key> keys;
     if (settings.m_nStyleSheet != 0)

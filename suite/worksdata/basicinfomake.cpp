@@ -1,6 +1,7 @@
 #include "basicinfomake.h"
 
 #include "gxtemp.h"
+#include "standardcodes.h"
 
 #include "platform/textfile.h"
 #include "platform/winpath.h"
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
@@ -19,40 +19,6 @@ constexpr int TextLimit = 127;
 constexpr int CodeLimit = 10;
 constexpr QLatin1String DateFormat{"yyyy-MM-dd"};
 constexpr char16_t Missing[] = u"未入力";
-
-// The identifiers that the export writes for a code: the construction
-// information's (also its 適用要領基準) and the photo information's.
-struct CodeIdentifiers
-{
-    int code;
-    const char16_t *construction;
-    const char16_t *photo;
-};
-
-// clang-format off
-constexpr std::array Identifiers = {
-    CodeIdentifiers{8, u"", u"工事記録写真等撮影要領　平成18年7月"},
-    CodeIdentifiers{11, u"土木200406-01", u"土木200601-01"},
-    CodeIdentifiers{12, u"電通200406-01", u"電通200601-01"},
-    CodeIdentifiers{14, u"機械200603-01", u"機械200601-01"},
-    CodeIdentifiers{15, u"農村振興機械200704-01", u"農村振興機械200504-01"},
-    CodeIdentifiers{21, u"土木200406-01", u"土木200601-01"},
-    CodeIdentifiers{22, u"電通200406-01", u"電通200601-01"},
-    CodeIdentifiers{24, u"機械200603-01", u"機械200601-01"},
-    CodeIdentifiers{62, u"農村振興機械200704-01", u"農村振興機械200504-01"},
-    CodeIdentifiers{70, u"農村振興土木200504-01", u"農村振興土木200504-01"},
-    CodeIdentifiers{71, u"農村振興電通200504-01", u"農村振興電通200504-01"},
-    CodeIdentifiers{73, u"農村振興土木200504-01", u"農村振興土木200504-01"},
-    CodeIdentifiers{74, u"農村振興電通200504-01", u"農村振興電通200504-01"},
-};
-// clang-format on
-
-CodeIdentifiers identifiersOf(int code)
-{
-    const auto it = std::find_if(Identifiers.begin(), Identifiers.end(),
-                                 [code](const CodeIdentifiers &row) { return row.code == code; });
-    return it == Identifiers.end() ? CodeIdentifiers{code, u"", u""} : *it;
-}
 
 // The ordering body of a standard code, which names the standard followed.
 QString bodyOf(int code)
@@ -146,14 +112,18 @@ QString BasicInfoMake::applicableStandard() const
     const QString own = m_shelf.construction.basic.applicableStandard.trimmed();
     if (!own.isEmpty())
         return own;
-    const CodeIdentifiers ids = identifiersOf(m_options.standardCode);
-    if (*ids.construction || *ids.photo)
-        return QString::fromUtf16(*ids.construction ? ids.construction : ids.photo);
+    const standards::StandardCode standard = standards::standardCode(m_options.standardCode);
+    if (!standard.koujiJH.isEmpty() || !standard.syashiJH.isEmpty())
+        return (standard.koujiJH.isEmpty() ? standard.syashiJH : standard.koujiJH).toString();
     return standardName();
 }
 
 QString BasicInfoMake::standardName() const
 {
+    const QStringView name = standards::standardCode(m_options.standardCode).name;
+    if (!name.isEmpty())
+        return name.toString();
+    // Codes whose standard the table does not name.
     return bodyOf(m_options.standardCode)
         + QStringLiteral(" 電子納品要領 (標準コード %1)").arg(m_options.standardCode);
 }
@@ -175,7 +145,7 @@ GXTempDocument BasicInfoMake::document() const
     const suitedata::ConstructionInfo &info = m_shelf.construction;
     const suitedata::BasicInfo &basic = info.basic;
     const suitedata::ConstructionTitle &title = info.title;
-    const CodeIdentifiers ids = identifiersOf(m_options.standardCode);
+    const standards::StandardCode standard = standards::standardCode(m_options.standardCode);
     GXTempDocument gxtemp;
 
     gxtemp.addLine(0, QStringLiteral("電子納品要領"), standardName());
@@ -278,13 +248,13 @@ GXTempDocument BasicInfoMake::document() const
 
     // What follows a marker the page does not show: only the identifier is
     // listed, the saved text says where it comes from.
-    if (*ids.construction)
+    if (!standard.koujiJH.isEmpty())
         gxtemp.addLine(0, QStringLiteral("工事情報識別子"),
-                       QString::fromUtf16(ids.construction) + GXTemp::MarkerKJJH
+                       standard.koujiJH.toString() + GXTemp::MarkerKJJH
                            + QStringLiteral("標準コードの既定値"));
-    if (*ids.photo)
+    if (!standard.syashiJH.isEmpty())
         gxtemp.addLine(0, QStringLiteral("写真情報識別子"),
-                       QString::fromUtf16(ids.photo) + GXTemp::MarkerSSJH
+                       standard.syashiJH.toString() + GXTemp::MarkerSSJH
                            + QStringLiteral("標準コードの既定値"));
 
     gxtemp.addLine(0, QString::fromUtf16(OutputFormatLabel),

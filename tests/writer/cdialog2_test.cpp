@@ -96,7 +96,7 @@ protected:
         m_settings.m_strCalsFolder = QStringLiteral("D:\\cals");
         m_settings.m_strArg9 = QStringLiteral("九");
         auto *sheet = new ui::WizardSheet;
-        sheet->addPage(new StandInPage(writer::SimpleOptionsPage));
+        sheet->addPage(new StandInPage(standards::SimpleOptionsPage));
         sheet->addPage(new writer::CDialog2(m_settings, m_suite.worksdata));
         sheet->addPage(new StandInPage(writer::ids::photoinfo::Template));
         startWizard(sheet);

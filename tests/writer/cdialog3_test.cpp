@@ -38,10 +38,10 @@ protected:
     void start(int standardCode, int japaneseNames)
     {
         m_settings.m_nStandardCode = standardCode;
-        m_settings.m_nPhotoStandard = writer::standardCode(standardCode).category;
+        m_settings.m_nPhotoStandard = standards::standardCode(standardCode).category;
         m_settings.m_nJapaneseNames = japaneseNames;
         auto *sheet = new ui::WizardSheet;
-        sheet->addPage(new StandInPage(writer::SimpleOptionsPage));
+        sheet->addPage(new StandInPage(standards::SimpleOptionsPage));
         sheet->addPage(new writer::CDialog3(m_settings));
         sheet->addPage(new StandInPage(writer::ids::destination::Template));
         startWizard(sheet);

@@ -23,8 +23,8 @@ constexpr int LengthLimit = 255;
 TEST_F(StandardIdentifiersTest, EveryStandardsIdentifiersPassTheChecksWithTheShippedLists)
 {
     for (int code = 0; code <= HighestCode; ++code) {
-        const writer::StandardCode standard = writer::standardCode(code);
-        const int strict = writer::hasStrictInputChecks(code) ? 1 : 0;
+        const standards::StandardCode standard = standards::standardCode(code);
+        const int strict = standards::hasStrictInputChecks(code) ? 1 : 0;
         for (QStringView identifier : {standard.koujiJH, standard.syashiJH}) {
             const QString text = identifier.toString();
             const std::string what = std::to_string(code) + " " + text.toStdString();

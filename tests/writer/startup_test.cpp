@@ -23,11 +23,11 @@ QStringList arguments(const QString &code, const QString &arg5)
             QStringLiteral("D:\\cals"),          QStringLiteral("九")};
 }
 
-QSet<int> codesWhere(bool (*rule)(const StandardCode &))
+QSet<int> codesWhere(bool (*rule)(const standards::StandardCode &))
 {
     QSet<int> codes;
     for (int code = 0; code < 100; ++code) {
-        if (rule(standardCode(code)))
+        if (rule(standards::standardCode(code)))
             codes.insert(code);
     }
     return codes;
@@ -39,24 +39,24 @@ using StartUpTest = JetDaoTest;
 
 TEST(StandardCodes, SelectThePagesAndOtherDataOfTheirLists)
 {
-    EXPECT_EQ(codesWhere([](const StandardCode &c) { return c.optionsPage == ExtendedOptionsPage; }),
+    EXPECT_EQ(codesWhere([](const standards::StandardCode &c) { return c.optionsPage == standards::ExtendedOptionsPage; }),
               QSet<int>({11, 12, 14, 15, 16, 17, 21, 22, 24, 25, 26, 27, 62, 70, 71, 72, 73, 74,
                          75, 80, 81, 90}));
-    EXPECT_EQ(codesWhere([](const StandardCode &c) { return c.optionsPage == FileNamingPage; }),
+    EXPECT_EQ(codesWhere([](const standards::StandardCode &c) { return c.optionsPage == standards::FileNamingPage; }),
               QSet<int>({4, 28}));
-    EXPECT_EQ(codesWhere([](const StandardCode &c) { return c.otherData; }),
+    EXPECT_EQ(codesWhere([](const standards::StandardCode &c) { return c.otherData; }),
               QSet<int>({11, 12, 14, 15, 16, 21, 22, 24, 25, 62, 70, 71, 72, 73, 74, 75, 80, 81}));
-    EXPECT_EQ(codesWhere([](const StandardCode &c) { return c.calsAtStartUp; }),
+    EXPECT_EQ(codesWhere([](const standards::StandardCode &c) { return c.calsAtStartUp; }),
               QSet<int>({21, 25, 73}));
-    EXPECT_EQ(codesWhere([](const StandardCode &c) { return c.calsOnOptionsPage; }),
+    EXPECT_EQ(codesWhere([](const standards::StandardCode &c) { return c.calsOnOptionsPage; }),
               QSet<int>({21, 25, 73, 81}));
     // Codes outside the table: page 130, category 1 below 5.
-    EXPECT_EQ(standardCode(0).category, 1);
-    EXPECT_EQ(standardCode(9).category, 0);
-    EXPECT_EQ(standardCode(9).optionsPage, SimpleOptionsPage);
-    EXPECT_TRUE(standardCode(9).name.isEmpty());
-    EXPECT_TRUE(photoStandardName(0).isEmpty());
-    EXPECT_EQ(photoStandardName(7), u"国土交通省　デジタル写真管理情報基準(案)(H20.5版)");
+    EXPECT_EQ(standards::standardCode(0).category, 1);
+    EXPECT_EQ(standards::standardCode(9).category, 0);
+    EXPECT_EQ(standards::standardCode(9).optionsPage, standards::SimpleOptionsPage);
+    EXPECT_TRUE(standards::standardCode(9).name.isEmpty());
+    EXPECT_TRUE(standards::photoStandardName(0).isEmpty());
+    EXPECT_EQ(standards::photoStandardName(7), u"国土交通省　デジタル写真管理情報基準(案)(H20.5版)");
 }
 
 TEST(LaunchArguments, TakeArguments6And7OnlyWhenArgument5IsOne)

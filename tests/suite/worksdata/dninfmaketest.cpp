@@ -106,9 +106,9 @@ TEST_F(DNInfMakeTest, ListsTheConstructionInformationOfEachBody)
         bool identifiers;
     };
     const Case cases[] = {
-        {25, QStringLiteral("国土交通省 電子納品要領 (標準コード 25)"), false},
+        {25, QStringLiteral("国土交通省 工事完成図書の電子納品要領（案）(H20.5版)"), false},
         {73, QStringLiteral("農村振興土木200504-01"), true},
-        {90, QStringLiteral("NEXCO 電子納品要領 (標準コード 90)"), false},
+        {90, QStringLiteral("NEXCO 工事記録写真等撮影要領 (H24.7版)"), false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.code);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace writer {
+namespace standards {
 
 namespace {
 
@@ -127,4 +127,4 @@ bool hasStrictInputChecks(int code)
     return code == NexcoH18;
 }
 
-} // namespace writer
+} // namespace standards

@@ -4,8 +4,9 @@
 
 // The delivery standard codes with which the host application tells
 // DeliveryWriter which standard the bookshelf follows, and everything each
-// code selects: one table that every page reads.
-namespace writer {
+// code selects: one table that the export wizard's pages and worksdata's
+// basic information read.
+namespace standards {
 
 // Options pages by template id.
 inline constexpr int FileNamingPage = 129;      // government-building codes
@@ -49,4 +50,4 @@ bool isGovernmentBuildingCode(int code);
 // forbidden).
 bool hasStrictInputChecks(int code);
 
-} // namespace writer
+} // namespace standards
