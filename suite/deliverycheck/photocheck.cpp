@@ -11,6 +11,9 @@
 #include "platform/ntfsnames.h"
 #include "xmlstream.h"
 
+#include <QFile>
+#include <QRegularExpression>
+
 namespace deliverycheck {
 
 namespace {
@@ -25,6 +28,28 @@ struct FieldName
     const char16_t *name;
     int field;
 };
+
+// A stylesheet stands in the prolog, before the root element: the start
+// of the file is enough to find it.
+constexpr qint64 PrologBytes = 4096;
+
+// The stylesheet the document names in its xml-stylesheet instruction, as
+// a path relative to the document's folder; "" when it names none or one
+// outside the delivery.
+QString stylesheetOf(const QString &hostPath)
+{
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    static const QRegularExpression instruction(
+        QStringLiteral(R"(<\?xml-stylesheet\s[^>]*href\s*=\s*["']([^"':]+)["'])"));
+    const QRegularExpressionMatch match =
+        instruction.match(QString::fromLatin1(file.read(PrologBytes)));
+    if (!match.hasMatch())
+        return QString();
+    const QString href = match.captured(1).replace(u'/', u'\\');
+    return href.startsWith(u'\\') || href.contains(QStringLiteral("..")) ? QString() : href;
+}
 
 } // namespace
 
@@ -56,6 +81,9 @@ PhotoCheck::Facts PhotoCheck::run(const QString &hostPath, const QString &relati
         m_facts.dtdFileName = document.dtd().fileName;
         m_tree.markNamed(DeliveryTree::join(m_documentFolder, m_facts.dtdFileName));
     }
+    // A stylesheet the document names is part of the delivery.
+    if (const QString stylesheet = stylesheetOf(hostPath); !stylesheet.isEmpty())
+        m_tree.markNamed(DeliveryTree::join(m_documentFolder, stylesheet));
     m_facts.dtdDescription = document.dtdDescription();
     return m_facts;
 }

@@ -61,4 +61,10 @@ for code in 28 25; do
     cat "$log" 2>/dev/null || true
     echo
 done
+# The MLIT delivery just written, checked as the ordering body's checker
+# would before it is handed over.
+echo "tessera-host check of the code-25 delivery (D:\出力-道路):"
+"$bin/tessera-host" check "$demo/writer-drive-25/出力-道路" \
+    --html "$demo/deliverywriter-25-check.html" || true
+echo
 echo "DeliveryWriter: pictures of the pages in $demo/deliverywriter-*.png"

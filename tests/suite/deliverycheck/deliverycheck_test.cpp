@@ -210,3 +210,17 @@ TEST_F(DeliveryCheckTest, DeliverySymbolsAreForbiddenOnlyUnderNexcosEarlierEditi
     EXPECT_EQ(titleFindings(DeliveryOptions::Standard::Nexco2012), QStringList());
     EXPECT_EQ(titleFindings(DeliveryOptions::Standard::Mlit), QStringList());
 }
+
+TEST_F(DeliveryCheckTest, AStylesheetThatPhotoXmlNamesIsPartOfTheDelivery)
+{
+    generate();
+    write(QStringLiteral("PHOTO/PHOTO05.XSL"), "<xsl:stylesheet/>");
+    const QString unnamed = QStringLiteral("PHOTO\\PHOTO.XML に記入のないファイルです");
+    EXPECT_TRUE(findingOf(check(false), Level::Notice, RuleClass::Structure,
+                          QStringLiteral("PHOTO\\PHOTO05.XSL"), unnamed));
+
+    replace(QStringLiteral("?>\r\n"),
+            QStringLiteral("?>\r\n<?xml-stylesheet type=\"text/xsl\" href=\"PHOTO05.XSL\"?>\r\n"));
+    EXPECT_FALSE(findingOf(check(false), Level::Notice, RuleClass::Structure,
+                           QStringLiteral("PHOTO\\PHOTO05.XSL"), unnamed));
+}
