@@ -1,6 +1,6 @@
 #include "importcommand.h"
 
-#include "deliveryimport.h"
+#include "shelfimport.h"
 #include "hostoutput.h"
 #include "wizardcommand.h"
 

@@ -1,4 +1,4 @@
-#include "deliveryimport.h"
+#include "shelfimport.h"
 
 #include "platform/pathnames.h"
 #include "platform/profile.h"
