@@ -1,5 +1,6 @@
 #include "shelfimport.h"
 
+#include "platform/codepage.h"
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QXmlStreamReader>
 
 
@@ -80,7 +82,29 @@ suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
     return info;
 }
 
-suitedata::ShelfPhoto shelfPhotoOf(const photodb::PhotoInfoRecord &record, PhotoNaming naming)
+// 撮影年月日 of each photo file of the delivery's PHOTO.XML, which
+// G_PHOTO.mdb does not carry.
+QHash<QString, QString> shootingDates(const QString &deliveryHostFolder)
+{
+    QHash<QString, QString> dates;
+    QFile file(QDir(deliveryHostFolder).filePath(PhotoFolder + QStringLiteral("/PHOTO.XML")));
+    if (!file.open(QIODevice::ReadOnly))
+        return dates;
+    QXmlStreamReader xml(win::fromAnsi(file.readAll()));
+    QString fileName;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"写真ファイル名")
+            fileName = xml.readElementText().trimmed();
+        else if (xml.name() == u"撮影年月日")
+            dates.insert(fileName, xml.readElementText().trimmed());
+    }
+    return dates;
+}
+
+suitedata::ShelfPhoto shelfPhotoOf(const photodb::PhotoInfoRecord &record, PhotoNaming naming,
+                                   const QHash<QString, QString> &dates)
 {
     suitedata::ShelfPhoto photo;
     photo.fileName = naming == PhotoNaming::JapaneseFileName && !record.japaneseFileName.isEmpty()
@@ -97,6 +121,7 @@ suitedata::ShelfPhoto shelfPhotoOf(const photodb::PhotoInfoRecord &record, Photo
     photo.managementValue = record.managementValue;
     photo.representative = record.representative;
     photo.frequency = record.frequency;
+    photo.date = dates.value(record.fileName);
     return photo;
 }
 
@@ -167,6 +192,7 @@ bool writeAlbums(const QString &dataHostFolder, const QString &deliveryHostFolde
         return *error = photos.errorText(), false;
     const QDir pictures(QDir(deliveryHostFolder).filePath(PhotoFolder + u'/' + PictureFolder));
     const int perAlbum = qMax(1, settings.size);
+    const QHash<QString, QString> dates = shootingDates(deliveryHostFolder);
     for (qsizetype index = 0; index < records.size(); ++index) {
         const int albumNumber = int(index / perAlbum) + 1;
         const QString folder = QStringLiteral("album%1").arg(albumNumber);
@@ -182,7 +208,7 @@ bool writeAlbums(const QString &dataHostFolder, const QString &deliveryHostFolde
             summary->albums = albumNumber;
         }
         const photodb::PhotoInfoRecord &record = records[index];
-        const suitedata::ShelfPhoto photo = shelfPhotoOf(record, settings.naming);
+        const suitedata::ShelfPhoto photo = shelfPhotoOf(record, settings.naming, dates);
         const QString source = pictures.filePath(record.fileName);
         const QString target = QDir(data.filePath(folder)).filePath(photo.fileName);
         if (!QFile::copy(source, target))

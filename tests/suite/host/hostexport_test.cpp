@@ -13,6 +13,7 @@
 #include "officialdtds.h"
 #include "platform/codepage.h"
 #include "photomdbbuilder.h"
+#include "shelfimport.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/shelfphotos.h"
 #include "suitesample.h"
@@ -325,3 +326,50 @@ TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
 }
 
 } // namespace
+
+TEST_F(HostExportTest, AnExportImportedIntoANewBookshelfExportsTheSamePhotos)
+{
+    makeShelves(25);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    ASSERT_EQ(carryOut(), 0);
+    const QString first = photoXml();
+
+    // The delivery read as DeliveryReader reads it, imported by count.
+    DeliveryImport read(winPath(QStringLiteral("out")), 0);
+    ASSERT_TRUE(read.run()) << read.errorText().toStdString();
+    host::ImportSettings settings;
+    settings.deliveryFolder = winPath(QStringLiteral("out"));
+    settings.shelfFolder = winPath(QStringLiteral("imported"));
+    settings.size = PhotosPerAlbum;
+    host::ImportSummary summary;
+    QString error;
+    ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), settings,
+                                     tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
+                                     &error))
+        << error.toStdString();
+    EXPECT_EQ(summary.photos, Photos);
+    EXPECT_EQ(summary.albums, Albums);
+    EXPECT_EQ(summary.dataFolder, winPath(QStringLiteral("imported")));
+
+    suitedata::ShelfPhotosReader photos;
+    ASSERT_TRUE(photos.open(hostPath(QStringLiteral("imported/photos.db"))));
+    const QList<suitedata::ShelfAlbum> albums = photos.albums();
+    ASSERT_EQ(albums.size(), Albums);
+
+    // Exported again from the new bookshelf: the same PHOTO.XML and photos.
+    QString buildError;
+    QList<workstree::ChosenAlbum> chosen;
+    for (const suitedata::ShelfAlbum &album : albums)
+        chosen.append({hostPath(QStringLiteral("imported")), album.number,
+                       winPath(QStringLiteral("imported/") + album.folder)});
+    ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), Photos)
+        << buildError.toStdString();
+    ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
+    ASSERT_EQ(carryOut(), 0);
+    EXPECT_EQ(photoXml(), first);
+    for (int serial = 1; serial <= Photos; ++serial) {
+        const QString name = QStringLiteral("/PHOTO/PIC/P%1.JPG").arg(serial, 7, 10, QLatin1Char('0'));
+        EXPECT_EQ(readFile(QStringLiteral("out") + name), readFile(QStringLiteral("first") + name))
+            << name.toStdString();
+    }
+}
