@@ -61,7 +61,8 @@ suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
     QFile file(QDir(deliveryHostFolder).filePath(IndexFileName));
     if (!file.open(QIODevice::ReadOnly))
         return info;
-    QXmlStreamReader xml(&file);
+    // Index files are Shift_JIS as discs carry them.
+    QXmlStreamReader xml(win::fromAnsi(file.readAll()));
     while (xml.readNextStartElement() || !xml.atEnd()) {
         if (!xml.isStartElement())
             continue;

@@ -15,6 +15,7 @@
 #include "photomdbbuilder.h"
 #include "shelfimport.h"
 #include "suitedata/albuminfo.h"
+#include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
 #include "suitesample.h"
 #include "terminalreport.h"
@@ -350,6 +351,13 @@ TEST_F(HostExportTest, AnExportImportedIntoANewBookshelfExportsTheSamePhotos)
     EXPECT_EQ(summary.photos, Photos);
     EXPECT_EQ(summary.albums, Albums);
     EXPECT_EQ(summary.dataFolder, winPath(QStringLiteral("imported")));
+    suitedata::ShelfInfo imported;
+    ASSERT_TRUE(suitedata::readShelfInfo(hostPath(QStringLiteral("imported/kouji.xml")), &imported));
+    suitedata::ShelfInfo exported;
+    ASSERT_TRUE(
+        suitedata::readShelfInfo(hostPath(QStringLiteral("suite/shelves/shelf01/kouji.xml")), &exported));
+    EXPECT_EQ(imported.name, exported.name);
+    EXPECT_EQ(imported.constructionNumber, exported.constructionNumber);
 
     suitedata::ShelfPhotosReader photos;
     ASSERT_TRUE(photos.open(hostPath(QStringLiteral("imported/photos.db"))));
