@@ -23,7 +23,7 @@ const Item<BasicInfo> BasicItems[] = {
     {u"メディア総枚数", &BasicInfo::mediaCount},
     {u"適用要領基準", &BasicInfo::applicableStandard},
     {u"発注図フォルダ名", &BasicInfo::orderDrawingFolder},
-    {u"特記仕様書オリジナルファイルフォルダ名", &BasicInfo::specificationOriginalFolder},
+    {u"特記仕様書オリジナルファイルフォルダ名", &BasicInfo::specialProvisionsOriginalFolder},
     {u"打合せ簿フォルダ名", &BasicInfo::meetingFolder},
     {u"打合せ簿オリジナルファイルフォルダ名", &BasicInfo::meetingOriginalFolder},
     {u"施工計画書フォルダ名", &BasicInfo::planFolder},

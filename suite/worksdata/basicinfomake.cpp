@@ -156,7 +156,7 @@ GXTempDocument BasicInfoMake::document() const
               {u"メディア総枚数", basic.mediaCount, Need::Required, CodeLimit},
               {u"適用要領基準", applicableStandard(), Need::Required},
               {u"発注図フォルダ名", basic.orderDrawingFolder},
-              {u"特記仕様書オリジナルファイルフォルダ名", basic.specificationOriginalFolder},
+              {u"特記仕様書オリジナルファイルフォルダ名", basic.specialProvisionsOriginalFolder},
               {u"打合せ簿フォルダ名", basic.meetingFolder},
               {u"打合せ簿オリジナルファイルフォルダ名", basic.meetingOriginalFolder},
               {u"施工計画書フォルダ名", basic.planFolder},
