@@ -28,7 +28,7 @@ struct BasicInfo
     QString mediaCount;                       // メディア総枚数
     QString applicableStandard;               // 適用要領基準
     QString orderDrawingFolder;               // 発注図フォルダ名
-    QString specialProvisionsOriginalFolder;      // 特記仕様書オリジナルファイルフォルダ名
+    QString specialProvisionsOriginalFolder;  // 特記仕様書オリジナルファイルフォルダ名
     QString meetingFolder;                    // 打合せ簿フォルダ名
     QString meetingOriginalFolder;            // 打合せ簿オリジナルファイルフォルダ名
     QString planFolder;                       // 施工計画書フォルダ名
