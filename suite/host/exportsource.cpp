@@ -77,9 +77,8 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
     QStringList folders;
     try {
         folders = albumFoldersBySerial(photoDatabase);
-    } catch (JETDAO::CDaoException *exception) {
-        *error = exception->GetErrorMessage();
-        delete exception;
+    } catch (const JETDAO::CDaoException &exception) {
+        *error = exception.GetErrorMessage();
         return false;
     }
     *source = ExportSource();
