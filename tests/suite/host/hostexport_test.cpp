@@ -5,6 +5,7 @@
 // by the delivery checker.
 #include "jetdaotest.h"
 
+#include "calssample.h"
 #include "deliverychecker.h"
 #include "deliveryimport.h"
 #include "deliveryxml.h"
@@ -13,6 +14,7 @@
 #include "officialdtds.h"
 #include "platform/codepage.h"
 #include "photomdbbuilder.h"
+#include "programrun.h"
 #include "shelfimport.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
@@ -21,6 +23,7 @@
 #include "terminalreport.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -81,7 +84,19 @@ protected:
     int carryOut() const
     {
         return host::carryOutExport(tempWinPath() + QStringLiteral("G_OUTPUTXML.dat"),
-                                    tempWinPath() + QStringLiteral("G_PHOTO.mdb"));
+                                    tempWinPath() + QStringLiteral("G_PHOTO.mdb"),
+                                    winPath(QStringLiteral("cals")));
+    }
+
+    // CALS.mdb in D:\cals with registrations of the three kinds and their
+    // files.
+    QList<calsdb::Registration> registerOtherData(int registrations) const
+    {
+        const CalsSample sample{hostPath(QStringLiteral("cals")), winPath(QStringLiteral("cals")),
+                                registrations};
+        QString error;
+        EXPECT_TRUE(sample.write(&error)) << error.toStdString();
+        return sample.planned();
     }
 
     // One medium: valid against both DTDs, read back by DNXmlRead with its
@@ -126,6 +141,22 @@ protected:
     QString photoXml(const QString &relative = QStringLiteral("out")) const
     {
         return win::fromAnsi(readFile(relative + QStringLiteral("/PHOTO/PHOTO.XML")));
+    }
+
+    // Every file below a folder, relative to it, with its bytes.
+    QStringList treeOf(const QString &relative) const
+    {
+        QStringList tree;
+        QDirIterator entries(hostPath(relative), QDir::Files, QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString path = entries.next();
+            tree.append(QDir(hostPath(relative)).relativeFilePath(path) + u'='
+                        + QString::fromLatin1(QCryptographicHash::hash(readHostFile(path),
+                                                                       QCryptographicHash::Sha1)
+                                                  .toHex()));
+        }
+        tree.sort();
+        return tree;
     }
 
     QStringList files(const QString &relative) const
@@ -233,7 +264,9 @@ TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMe
         }
     }
     ASSERT_GT(total, 2 * 1024 * 1024);
-    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    registerOtherData(3);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=1")});
     QByteArray settings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
     settings.replace(utf16le(QStringLiteral("size=650"), false), utf16le(QStringLiteral("size=1"), false));
     settings.replace(utf16le(QStringLiteral("media=1"), false), utf16le(QStringLiteral("media=3"), false));
@@ -259,6 +292,10 @@ TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMe
             QStringLiteral("<メディア総枚数>%1</メディア総枚数>").arg(2 + media.size())));
         EXPECT_EQ(photoXml(medium).count(QStringLiteral("<メディア番号>%1</メディア番号>").arg(number)),
                   pictures.size());
+        // The other delivery data is on the first medium only.
+        for (const QString &folder :
+             {QStringLiteral("/MEET"), QStringLiteral("/PLAN"), QStringLiteral("/OTHRS")})
+            EXPECT_EQ(QFileInfo::exists(hostPath(medium + folder)), i == 0) << medium.toStdString();
         photos += int(pictures.size());
     }
     EXPECT_EQ(photos, Photos);
@@ -314,6 +351,142 @@ TEST_F(HostExportTest, GovernmentBuildingCodesWriteTheFolderTreeOfAlbumsAndLevel
         expected.sort();
         EXPECT_EQ(written, expected);
     }
+}
+
+// othrsData=1: CALS.mdb's registrations as MEET, PLAN and OTHRS beside
+// PHOTO, each document with its official DTD and valid against it, the
+// files byte for byte under the names the standard gives them, the folders
+// named by the index file; othrsData=0 writes none of it.
+TEST_F(HostExportTest, OtherDeliveryDataRegisteredInCalsMdbIsWrittenWhenChosen)
+{
+    makeShelves(25);
+    const QList<calsdb::Registration> registrations = registerOtherData(8);
+    writeSettings(25, {QStringLiteral("jname=1"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=1"), QStringLiteral("folder=1"),
+                       QStringLiteral("othrsDataCreateFlag=00000")});
+    ASSERT_EQ(carryOut(), 0);
+    expectSoundDelivery(QStringLiteral("out"), Photos);
+
+    const struct
+    {
+        QString document;
+        QString dtd;
+        const char16_t *dtdText;
+        QString root;
+    } documents[] = {
+        {QStringLiteral("MEET/MEET.XML"), QStringLiteral("MEET/MEET04.DTD"), officialdtds::Meet04,
+         QStringLiteral("meetdata")},
+        {QStringLiteral("PLAN/PLAN.XML"), QStringLiteral("PLAN/PLAN04.DTD"), officialdtds::Plan04,
+         QStringLiteral("plandata")},
+        {QStringLiteral("OTHRS/OTHRS.XML"), QStringLiteral("OTHRS/OTHRS04.DTD"),
+         officialdtds::Othrs04, QStringLiteral("othrsdata")},
+    };
+    for (const auto &document : documents) {
+        SCOPED_TRACE(document.document.toStdString());
+        const DtdValidator::Result result =
+            DtdValidator::validateFile(hostPath(QStringLiteral("out/") + document.document));
+        EXPECT_TRUE(result.isValid()) << result.describe().toStdString();
+        EXPECT_EQ(readFile(QStringLiteral("out/") + document.dtd),
+                  host::discText(QString::fromUtf16(document.dtdText)));
+        const QByteArray bytes = readFile(QStringLiteral("out/") + document.document);
+        const QByteArray head = win::toAnsi(
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<!DOCTYPE %1 SYSTEM ")
+                .arg(document.root));
+        EXPECT_EQ(bytes.left(head.size()).toStdString(), head.toStdString());
+        EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+    }
+
+    // MTGnnnmm and PLNnnnmm by serial and file number, OTHnnnnn by the
+    // file's serial in ORGnnn, one per subfolder name.
+    QStringList expected;
+    int meetings = 0;
+    int plans = 0;
+    int otherFiles = 0;
+    QStringList subfolders;
+    for (const calsdb::Registration &registration : registrations) {
+        const int serial = registration.kind == calsdb::Kind::Meeting ? ++meetings
+            : registration.kind == calsdb::Kind::Plan                 ? ++plans
+                                                                      : 0;
+        if (registration.kind == calsdb::Kind::Other && !subfolders.contains(registration.subfolder))
+            subfolders.append(registration.subfolder);
+        for (qsizetype index = 0; index < registration.files.size(); ++index) {
+            QString source = registration.files[index].path;
+            source.replace(u'\\', u'/');
+            const QString suffix = QFileInfo(source).suffix().toUpper();
+            const QString number = QStringLiteral("%1%2").arg(serial, 3, 10, QLatin1Char('0'))
+                                       .arg(index + 1, 2, 10, QLatin1Char('0'));
+            QString target;
+            switch (registration.kind) {
+            case calsdb::Kind::Meeting:
+                target = QStringLiteral("MEET/ORG/MTG") + number;
+                break;
+            case calsdb::Kind::Plan:
+                target = QStringLiteral("PLAN/ORG/PLN") + number;
+                break;
+            case calsdb::Kind::Other:
+                target = QStringLiteral("OTHRS/ORG%1/OTH%2")
+                             .arg(subfolders.indexOf(registration.subfolder) + 1, 3, 10,
+                                  QLatin1Char('0'))
+                             .arg(++otherFiles, 5, 10, QLatin1Char('0'));
+                break;
+            }
+            target += u'.' + suffix;
+            expected.append(target);
+            EXPECT_EQ(readFile(QStringLiteral("out/") + target),
+                      readFile(QStringLiteral("cals/") + source))
+                << target.toStdString();
+        }
+    }
+    ASSERT_EQ(meetings, 3);
+    ASSERT_EQ(subfolders.size(), 2);
+    QStringList written;
+    for (const QString &folder : {QStringLiteral("MEET"), QStringLiteral("PLAN"), QStringLiteral("OTHRS")}) {
+        QDirIterator it(hostPath(QStringLiteral("out/") + folder), QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = QDir(hostPath(QStringLiteral("out"))).relativeFilePath(it.next());
+            if (file.count(u'/') == 2)
+                written.append(file);
+        }
+    }
+    written.sort();
+    expected.sort();
+    EXPECT_EQ(written, expected);
+
+    const QString index = win::fromAnsi(readFile(QStringLiteral("out/INDEX_C.XML")));
+    for (const QString &item :
+         {QStringLiteral("<打合せ簿フォルダ名>MEET<"), QStringLiteral("<打合せ簿オリジナルファイルフォルダ名>MEET/ORG<"),
+          QStringLiteral("<施工計画書フォルダ名>PLAN<"), QStringLiteral("<施工計画書オリジナルファイルフォルダ名>PLAN/ORG<"),
+          QStringLiteral("<その他フォルダ名>OTHRS<"),
+          QStringLiteral("<その他オリジナルファイルフォルダ名>OTHRS/ORG002<"),
+          QStringLiteral("<その他オリジナルファイルフォルダ日本語名>%1<").arg(subfolders[1])})
+        EXPECT_TRUE(index.contains(item)) << item.toStdString();
+    const QString meet = win::fromAnsi(readFile(QStringLiteral("out/MEET/MEET.XML")));
+    EXPECT_TRUE(meet.contains(QStringLiteral("<打合せ簿オリジナルファイル日本語名>打合せ簿01.pdf<")));
+    EXPECT_TRUE(meet.contains(QStringLiteral("<打合せ簿名称>%1<").arg(registrations[0].title)));
+
+    QDir(hostPath(QStringLiteral("out"))).removeRecursively();
+    choosePhotos();
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=0"), QStringLiteral("folder=0")});
+    ASSERT_EQ(carryOut(), 0);
+    for (const QString &folder : {QStringLiteral("MEET"), QStringLiteral("PLAN"), QStringLiteral("OTHRS")})
+        EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/") + folder))) << folder.toStdString();
+    EXPECT_FALSE(win::fromAnsi(readFile(QStringLiteral("out/INDEX_C.XML"))).contains(QStringLiteral("MEET")));
+}
+
+TEST_F(HostExportTest, ChosenOtherDataThatCannotBeReadFailsTheExport)
+{
+    makeShelves(25);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=1")});
+    EXPECT_NE(carryOut(), 0); // no CALS.mdb
+
+    const QList<calsdb::Registration> registrations = registerOtherData(2);
+    ASSERT_EQ(carryOut(), 0);
+    QString missing = registrations[1].files[0].path;
+    ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("cals/") + missing.replace(u'\\', u'/'))));
+    EXPECT_NE(carryOut(), 0);
 }
 
 TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
@@ -379,5 +552,67 @@ TEST_F(HostExportTest, AnExportImportedIntoANewBookshelfExportsTheSamePhotos)
         const QString name = QStringLiteral("/PHOTO/PIC/P%1.JPG").arg(serial, 7, 10, QLatin1Char('0'));
         EXPECT_EQ(readFile(QStringLiteral("out") + name), readFile(QStringLiteral("first") + name))
             << name.toStdString();
+    }
+}
+
+// Code 28: the folder tree read back through DeliveryReader's
+// government-building route (the album folders ticked, the class folders
+// below them not), imported into a new bookshelf and exported again gives
+// the same tree of photos, byte for byte, for both naming choices.
+TEST_F(HostExportTest, AGovernmentBuildingExportReadBackByTheWizardExportsTheSameTree)
+{
+    for (const int photoType : {1, 2}) {
+        SCOPED_TRACE(photoType);
+        for (const QString &folder : {QStringLiteral("out"), QStringLiteral("first"),
+                                      QStringLiteral("suite")})
+            QDir(hostPath(folder)).removeRecursively();
+        makeShelves(28);
+        writeSettings(28, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+        QByteArray outputSettings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
+        outputSettings.replace(utf16le(QStringLiteral("phototype=1"), false),
+                               utf16le(QStringLiteral("phototype=%1").arg(photoType), false));
+        writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"), outputSettings);
+        ASSERT_EQ(carryOut(), 0);
+        const QStringList first = treeOf(QStringLiteral("out"));
+
+        QByteArray script("text 1001 D:\\out\nnext\nexpect-page 142\nnext\nexpect-page 138\n");
+        const QDir out(hostPath(QStringLiteral("out")));
+        for (const QString &label : out.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            for (const QString &major : QDir(out.filePath(label)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                script += (QStringLiteral("tick 1024 D:\\out\\%1\\%2\n").arg(label, major)).toUtf8();
+        }
+        script += "next\nexpect-page 133\nnext\nexpect-page 141\nfinish\n";
+        QByteArray output;
+        ASSERT_EQ(runScripted(programPath(QStringLiteral("DeliveryReader")),
+                              {QStringLiteral("D:\\suite"), QStringLiteral("0"), QStringLiteral("0")},
+                              script, &output),
+                  1)
+            << output.toStdString();
+
+        const std::optional<host::ImportSettings> settings =
+            host::readImportSettings(tempWinPath() + QStringLiteral("G_INPUTXML.dat"));
+        ASSERT_TRUE(settings);
+        EXPECT_EQ(settings->albums, host::AlbumMethod::PlannedFolders);
+        host::ImportSummary summary;
+        QString error;
+        ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), *settings,
+                                         tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
+                                         &error))
+            << error.toStdString();
+        EXPECT_EQ(summary.photos, Photos);
+        EXPECT_EQ(summary.albums, Albums);
+
+        const QString imported = hostPath(QStringLiteral("suite/data2"));
+        suitedata::ShelfPhotosReader photos;
+        ASSERT_TRUE(photos.open(imported + QStringLiteral("/photos.db")));
+        QList<workstree::ChosenAlbum> chosen;
+        for (const suitedata::ShelfAlbum &album : photos.albums())
+            chosen.append({imported, album.number, winPath(QStringLiteral("suite/data2/") + album.folder)});
+        QString buildError;
+        ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), Photos)
+            << buildError.toStdString();
+        ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
+        ASSERT_EQ(carryOut(), 0);
+        EXPECT_EQ(treeOf(QStringLiteral("out")), first);
     }
 }
