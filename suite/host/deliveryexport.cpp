@@ -3,6 +3,7 @@
 #include "deliveryplan.h"
 #include "deliverystandard.h"
 #include "deliveryxml.h"
+#include "filenames.h"
 #include "officialdtds.h"
 #include "otherdataxml.h"
 #include "photostylesheet.h"
@@ -23,32 +24,6 @@ namespace {
 QString dtdText(const char16_t *fileName)
 {
     return QString::fromUtf16(officialdtds::named(QString::fromUtf16(fileName)));
-}
-
-// A name that Windows takes for a folder or file: the characters it
-// refuses become "_".
-QString folderName(const QString &text)
-{
-    static const QString Refused = QStringLiteral("\\/:*?\"<>|");
-    QString name = text;
-    for (QChar &character : name) {
-        if (Refused.contains(character) || character.unicode() < u' ')
-            character = u'_';
-    }
-    return name;
-}
-
-// The path of name in folder, with "_2", "_3", ... before the extension
-// when two photos of one folder would share a name, so none is lost.
-QString uniquePath(const QDir &folder, const QString &name, QSet<QString> *taken)
-{
-    const QFileInfo info(name);
-    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
-    QString candidate = folder.filePath(name);
-    for (int copy = 2; taken->contains(candidate.toCaseFolded()); ++copy)
-        candidate = folder.filePath(info.completeBaseName() + QStringLiteral("_%1").arg(copy) + suffix);
-    taken->insert(candidate.toCaseFolded());
-    return candidate;
 }
 
 } // namespace
@@ -155,13 +130,13 @@ bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
     QSet<QString> taken; // target paths, compared as Windows does
     for (const PlannedPhoto &photo : media.first().photos) {
         const suitedata::ShelfPhoto &item = photo.photo->item;
-        QStringList levels{folderName(photo.photo->albumLabel.isEmpty()
+        QStringList levels{windowsName(photo.photo->albumLabel.isEmpty()
                                           ? QFileInfo(photo.photo->albumHostFolder).fileName()
                                           : photo.photo->albumLabel)};
         for (const QString &level : {item.majorClass, item.category, item.workType}) {
             if (level.isEmpty())
                 break;
-            levels.append(folderName(level));
+            levels.append(windowsName(level));
         }
         const QDir folder(QDir(rootHost).filePath(levels.join(u'/')));
         if (!makeFolder(folder.path()))
@@ -169,7 +144,7 @@ bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
         const QString kept = item.japaneseFileName.isEmpty() ? item.fileName
                                                              : item.japaneseFileName;
         const QString target = uniquePath(
-            folder, m_settings.photoType == KeptPhotoNames ? folderName(kept) : photo.name, &taken);
+            folder, m_settings.photoType == KeptPhotoNames ? windowsName(kept) : photo.name, &taken);
         if (!copyFile(photo.sourceHost, target))
             return false;
         ++m_summary.photos;

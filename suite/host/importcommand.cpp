@@ -1,6 +1,7 @@
 #include "importcommand.h"
 
 #include "shelfimport.h"
+#include "hostmessages.h"
 #include "hostoutput.h"
 #include "wizardcommand.h"
 
@@ -17,27 +18,28 @@ const QString ReaderProgram = QStringLiteral("DeliveryReader");
 // The wizard may finish without leaving its settings file.
 int carryOutImport(const QString &dataRoot)
 {
-    const std::optional<ImportSettings> settings =
-        readImportSettings(settingsfile::tempFilePath(InputSettingsFileName));
+    const QString settingsFile = settingsfile::tempFilePath(InputSettingsFileName);
+    const std::optional<ImportSettings> settings = readImportSettings(settingsFile);
     if (!settings) {
-        print(stderr, QStringLiteral("No import settings were left.\n"));
+        print(stderr, messages::NoImportSettings.arg(settingsFile) + u'\n');
         return CommandFailed;
     }
     ImportSummary summary;
     QString error;
     if (!importDelivery(dataRoot, *settings, photodb::PhotoInfoTable::databasePath(), &summary,
                         &error)) {
-        print(stderr, QStringLiteral("Import failed: %1\n").arg(error));
+        print(stderr, messages::ImportFailed.arg(error) + u'\n');
         return CommandFailed;
     }
     if (settings->mode == ImportMode::ReferOnly)
-        print(stdout, QStringLiteral("Reference only: nothing imported.\n"));
+        print(stdout, messages::ReferenceOnly.arg(settings->deliveryFolder).arg(summary.photos)
+                          + u'\n');
     else
-        print(stdout, QStringLiteral("Imported %1 photos in %2 albums into bookshelf %3 (%4).\n")
-                          .arg(summary.photos)
+        print(stdout, messages::ImportSummary.toString().arg(summary.photos)
                           .arg(summary.albums)
                           .arg(summary.shelf)
-                          .arg(summary.dataFolder));
+                          .arg(summary.dataFolder)
+                          + u'\n');
     return WizardFinished;
 }
 

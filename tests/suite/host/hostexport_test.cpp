@@ -14,6 +14,7 @@
 #include "officialdtds.h"
 #include "platform/codepage.h"
 #include "photomdbbuilder.h"
+#include "programrun.h"
 #include "shelfimport.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
@@ -22,6 +23,7 @@
 #include "terminalreport.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -139,6 +141,22 @@ protected:
     QString photoXml(const QString &relative = QStringLiteral("out")) const
     {
         return win::fromAnsi(readFile(relative + QStringLiteral("/PHOTO/PHOTO.XML")));
+    }
+
+    // Every file below a folder, relative to it, with its bytes.
+    QStringList treeOf(const QString &relative) const
+    {
+        QStringList tree;
+        QDirIterator entries(hostPath(relative), QDir::Files, QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString path = entries.next();
+            tree.append(QDir(hostPath(relative)).relativeFilePath(path) + u'='
+                        + QString::fromLatin1(QCryptographicHash::hash(readHostFile(path),
+                                                                       QCryptographicHash::Sha1)
+                                                  .toHex()));
+        }
+        tree.sort();
+        return tree;
     }
 
     QStringList files(const QString &relative) const
@@ -534,5 +552,67 @@ TEST_F(HostExportTest, AnExportImportedIntoANewBookshelfExportsTheSamePhotos)
         const QString name = QStringLiteral("/PHOTO/PIC/P%1.JPG").arg(serial, 7, 10, QLatin1Char('0'));
         EXPECT_EQ(readFile(QStringLiteral("out") + name), readFile(QStringLiteral("first") + name))
             << name.toStdString();
+    }
+}
+
+// Code 28: the folder tree read back through DeliveryReader's
+// government-building route (the album folders ticked, the class folders
+// below them not), imported into a new bookshelf and exported again gives
+// the same tree of photos, byte for byte, for both naming choices.
+TEST_F(HostExportTest, AGovernmentBuildingExportReadBackByTheWizardExportsTheSameTree)
+{
+    for (const int photoType : {1, 2}) {
+        SCOPED_TRACE(photoType);
+        for (const QString &folder : {QStringLiteral("out"), QStringLiteral("first"),
+                                      QStringLiteral("suite")})
+            QDir(hostPath(folder)).removeRecursively();
+        makeShelves(28);
+        writeSettings(28, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+        QByteArray outputSettings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
+        outputSettings.replace(utf16le(QStringLiteral("phototype=1"), false),
+                               utf16le(QStringLiteral("phototype=%1").arg(photoType), false));
+        writeFile(QStringLiteral("temp/G_OUTPUTXML.dat"), outputSettings);
+        ASSERT_EQ(carryOut(), 0);
+        const QStringList first = treeOf(QStringLiteral("out"));
+
+        QByteArray script("text 1001 D:\\out\nnext\nexpect-page 142\nnext\nexpect-page 138\n");
+        const QDir out(hostPath(QStringLiteral("out")));
+        for (const QString &label : out.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            for (const QString &major : QDir(out.filePath(label)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                script += (QStringLiteral("tick 1024 D:\\out\\%1\\%2\n").arg(label, major)).toUtf8();
+        }
+        script += "next\nexpect-page 133\nnext\nexpect-page 141\nfinish\n";
+        QByteArray output;
+        ASSERT_EQ(runScripted(programPath(QStringLiteral("DeliveryReader")),
+                              {QStringLiteral("D:\\suite"), QStringLiteral("0"), QStringLiteral("0")},
+                              script, &output),
+                  1)
+            << output.toStdString();
+
+        const std::optional<host::ImportSettings> settings =
+            host::readImportSettings(tempWinPath() + QStringLiteral("G_INPUTXML.dat"));
+        ASSERT_TRUE(settings);
+        EXPECT_EQ(settings->albums, host::AlbumMethod::PlannedFolders);
+        host::ImportSummary summary;
+        QString error;
+        ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), *settings,
+                                         tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
+                                         &error))
+            << error.toStdString();
+        EXPECT_EQ(summary.photos, Photos);
+        EXPECT_EQ(summary.albums, Albums);
+
+        const QString imported = hostPath(QStringLiteral("suite/data2"));
+        suitedata::ShelfPhotosReader photos;
+        ASSERT_TRUE(photos.open(imported + QStringLiteral("/photos.db")));
+        QList<workstree::ChosenAlbum> chosen;
+        for (const suitedata::ShelfAlbum &album : photos.albums())
+            chosen.append({imported, album.number, winPath(QStringLiteral("suite/data2/") + album.folder)});
+        QString buildError;
+        ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), Photos)
+            << buildError.toStdString();
+        ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
+        ASSERT_EQ(carryOut(), 0);
+        EXPECT_EQ(treeOf(QStringLiteral("out")), first);
     }
 }
