@@ -497,6 +497,10 @@ TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
     writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
     QDir(hostPath(QStringLiteral("suite/shelves/shelf01/album002"))).removeRecursively();
     EXPECT_NE(carryOut(), 0);
+
+    // The database library's failure is reported, not left to end the process.
+    writeFile(QStringLiteral("temp/G_PHOTO.mdb"), "not a database");
+    EXPECT_NE(carryOut(), 0);
 }
 
 } // namespace
