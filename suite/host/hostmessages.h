@@ -25,4 +25,10 @@ inline constexpr QStringView OpenInBrowser = u"ブラウザで開いてくださ
 inline constexpr QStringView HandedOver = u"%1 に引き渡しました: %2";
 inline constexpr QStringView HandOverFailed = u"連携するプログラムを起動できません: %1";
 
+inline constexpr QStringView NoInputSettings = u"設定ファイルがないか、入力データのパスが書かれていません: %1";
+inline constexpr QStringView ReferenceOnly = u"参照のみです。本棚には取り込みません。";
+inline constexpr QStringView ImportFailed = u"電子納品データを取り込めません: %1";
+inline constexpr QStringView ImportSummary =
+    u"取り込みました: 写真 %1 枚、アルバム %2 冊、%3 バイト、%4 秒（本棚 %5: %6）";
+
 } // namespace host::messages

@@ -5,6 +5,7 @@
 #include "platform/profile.h"
 #include "platform/winpath.h"
 #include "hostpaths.h"
+#include "shelfstaging.h"
 #include "photodb/photoinfotable.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
@@ -22,9 +23,6 @@ namespace host {
 namespace {
 
 const QString SettingsSection = QStringLiteral("XMLIN");
-// A folder name the suite never reads, so that a half-built bookshelf is
-// not seen.
-const QString ScratchSuffix = QStringLiteral(".importing");
 const QString PhotoFolder = QStringLiteral("PHOTO");
 const QString PictureFolder = QStringLiteral("PIC");
 const QString IndexFileName = QStringLiteral("INDEX_C.XML");
@@ -135,57 +133,10 @@ int nextFreeShelf(const QDir &root)
     return number;
 }
 
-class ShelfBuilder
-{
-public:
-    ShelfBuilder(const QString &dataHostFolder, QString *error)
-        : m_final(dataHostFolder), m_scratch(dataHostFolder + ScratchSuffix), m_error(error)
-    {}
-    ~ShelfBuilder()
-    {
-        if (!m_done)
-            QDir(m_scratch).removeRecursively();
-    }
-    Q_DISABLE_COPY_MOVE(ShelfBuilder)
-
-    QString scratch() const { return m_scratch; }
-
-    bool start()
-    {
-        if (QFileInfo::exists(m_final) && !QDir(m_final).isEmpty())
-            return fail(QStringLiteral("The bookshelf folder %1 is not empty.").arg(m_final));
-        QDir(m_scratch).removeRecursively();
-        if (!QDir().mkpath(m_scratch))
-            return fail(QStringLiteral("The folder %1 cannot be made.").arg(m_scratch));
-        return true;
-    }
-
-    bool finish()
-    {
-        QDir().rmdir(m_final); // an empty folder named by the user
-        if (!QDir().rename(m_scratch, m_final))
-            return fail(QStringLiteral("The folder %1 cannot be renamed.").arg(m_scratch));
-        m_done = true;
-        return true;
-    }
-
-    bool fail(const QString &text)
-    {
-        *m_error = text;
-        return false;
-    }
-
-private:
-    QString m_final;
-    QString m_scratch;
-    QString *m_error;
-    bool m_done = false;
-};
-
 bool writeAlbums(const QString &dataHostFolder, const QString &deliveryHostFolder,
                  const ImportSettings &settings,
-                 const QList<photodb::PhotoInfoRecord> &records, ImportSummary *summary,
-                 QString *error)
+                 const QList<photodb::PhotoInfoRecord> &records, const ImportProgress &progress,
+                 ImportSummary *summary, QString *error)
 {
     suitedata::ShelfPhotosWriter photos;
     const QDir data(dataHostFolder);
@@ -217,6 +168,9 @@ bool writeAlbums(const QString &dataHostFolder, const QString &deliveryHostFolde
         if (!photos.addPhoto(albumNumber, photo))
             return *error = photos.errorText(), false;
         ++summary->photos;
+        summary->bytes += QFileInfo(target).size();
+        if (progress)
+            progress(summary->photos, int(records.size()));
     }
     if (!photos.commit())
         return *error = photos.errorText(), false;
@@ -246,7 +200,8 @@ std::optional<ImportSettings> readImportSettings(const QString &settingsFile)
 }
 
 bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
-                    const QString &photoDatabase, ImportSummary *summary, QString *error)
+                    const QString &photoDatabase, ImportSummary *summary, QString *error,
+                    const ImportProgress &progress)
 {
     *summary = ImportSummary();
     if (settings.mode == ImportMode::ReferOnly)
@@ -264,6 +219,7 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
         return *error = QStringLiteral("%1 cannot be read.").arg(photoDatabase), false;
     }
 
+    recoverInterruptedImports(rootHost);
     const int shelf = nextFreeShelf(QDir(rootHost));
     const QString profileName = suitedata::profileFolderName(shelf);
     const QString profileWin = win::joinPath(dataRoot, profileName);
@@ -271,32 +227,16 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
     const QString dataHost = win::toHostPath(dataWin);
     if (dataHost.isEmpty())
         return *error = QStringLiteral("The bookshelf folder %1 has no drive.").arg(dataWin), false;
-    const bool dataInProfile = QDir::cleanPath(dataHost) == QDir(rootHost).filePath(profileName);
 
-    ShelfBuilder data(dataHost, error);
-    if (!data.start() || !writeAlbums(data.scratch(), deliveryHost, settings, records, summary, error))
-        return false;
     const suitedata::ShelfInfo info = shelfInfoOf(deliveryHost);
-    if (!suitedata::writeShelfInfo(
-            QDir(data.scratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info, error))
-        return false;
-
-    // The profile folder comes into place last: readers stop at the first
-    // missing number, so the bookshelf appears whole or not at all.
-    ShelfBuilder profile(QDir(rootHost).filePath(profileName), error);
-    const QString profileScratch = dataInProfile ? data.scratch() : profile.scratch();
-    if (!dataInProfile && !profile.start())
-        return false;
-    const QString profileFile = win::joinPath(windowsPathOf(profileScratch),
-                                              suitedata::ShelfProfileFileName.toString());
-    if (!win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                        suitedata::DataDirKey.toString(), dataWin, profileFile,
-                                        win::ProfileEncoding::Utf16)
-        || !win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                           suitedata::ShelfNameKey.toString(), info.name,
-                                           profileFile, win::ProfileEncoding::Utf16))
-        return *error = QStringLiteral("%1 cannot be written.").arg(profileFile), false;
-    if (!data.finish() || (!dataInProfile && !profile.finish()))
+    ShelfStaging staging(QDir(rootHost).filePath(profileName), dataHost);
+    if (!staging.start(dataWin, info.name, error)
+        || !writeAlbums(staging.dataScratch(), deliveryHost, settings, records, progress, summary,
+                        error)
+        || !suitedata::writeShelfInfo(
+            QDir(staging.dataScratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info,
+            error)
+        || !staging.commit(error))
         return false;
     summary->shelf = shelf;
     summary->dataFolder = dataWin;

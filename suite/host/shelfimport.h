@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Carries out DeliveryReader's G_INPUTXML.dat: a standard delivery's photos
@@ -36,13 +37,18 @@ struct ImportSummary
     QString dataFolder;
     int albums = 0;
     int photos = 0;
+    qint64 bytes = 0;  // of the photos copied
 };
 
+// Called after each photo copied with the count done and the total.
+using ImportProgress = std::function<void(int done, int total)>;
+
 // Imports into the data root (Windows form) from the photo database at a
-// host path. The bookshelf is built under scratch names and renamed into
-// place at the end, so that on failure the suite's data stays as it was;
-// false with the reason in *error then.
+// host path. The bookshelf comes whole or not at all (shelfstaging.h), so
+// that on failure the suite's data stays as it was; false with the reason
+// in *error then. What imports killed earlier left is taken away first.
 bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
-                    const QString &photoDatabase, ImportSummary *summary, QString *error);
+                    const QString &photoDatabase, ImportSummary *summary, QString *error,
+                    const ImportProgress &progress = {});
 
 } // namespace host
