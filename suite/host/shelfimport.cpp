@@ -4,7 +4,6 @@
 #include "deliveryphotoxml.h"
 #include "filenames.h"
 #include "hostmessages.h"
-#include "hostpaths.h"
 
 #include "jetdao/cdaoexception.h"
 #include "photodb/koujimasterschema.h"
@@ -13,6 +12,7 @@
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "shelfstaging.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
@@ -29,9 +29,6 @@ namespace host {
 namespace {
 
 const QString SettingsSection = QStringLiteral("XMLIN");
-// A folder name the suite never reads, so that a half-built bookshelf is
-// not seen.
-const QString ScratchSuffix = QStringLiteral(".importing");
 const QString IndexFileName = QStringLiteral("INDEX_C.XML");
 // The standard code a delivery's 適用要領基準 is taken back into, the code
 // of each ordering body the export names it by.
@@ -160,53 +157,6 @@ int nextFreeShelf(const QDir &root)
     return number;
 }
 
-class ShelfBuilder
-{
-public:
-    ShelfBuilder(const QString &dataHostFolder, QString *error)
-        : m_final(dataHostFolder), m_scratch(dataHostFolder + ScratchSuffix), m_error(error)
-    {}
-    ~ShelfBuilder()
-    {
-        if (!m_done)
-            QDir(m_scratch).removeRecursively();
-    }
-    Q_DISABLE_COPY_MOVE(ShelfBuilder)
-
-    QString scratch() const { return m_scratch; }
-
-    bool start()
-    {
-        if (QFileInfo::exists(m_final) && !QDir(m_final).isEmpty())
-            return fail(messages::ShelfFolderNotEmpty.arg(m_final));
-        QDir(m_scratch).removeRecursively();
-        if (!QDir().mkpath(m_scratch))
-            return fail(messages::FolderNotMade.arg(m_scratch));
-        return true;
-    }
-
-    bool finish()
-    {
-        QDir().rmdir(m_final); // an empty folder named by the user
-        if (!QDir().rename(m_scratch, m_final))
-            return fail(messages::FolderNotRenamed.arg(m_scratch));
-        m_done = true;
-        return true;
-    }
-
-    bool fail(const QString &text)
-    {
-        *m_error = text;
-        return false;
-    }
-
-private:
-    QString m_final;
-    QString m_scratch;
-    QString *m_error;
-    bool m_done = false;
-};
-
 // Copies a file into the album folder under a name Windows takes, kept
 // apart from the names the folder already has; the name it got, or empty
 // when the copy failed.
@@ -218,12 +168,16 @@ QString copyInto(const QDir &album, const QString &source, const QString &wished
 }
 
 bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums,
+                 const ImportProgress &progress,
                  ImportSummary *summary, QString *error)
 {
     suitedata::ShelfPhotosWriter photos;
     const QDir data(dataHostFolder);
     if (!photos.create(data.filePath(suitedata::ShelfPhotosFileName.toString())))
         return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
+    int total = 0;
+    for (const ImportAlbum &album : albums)
+        total += int(album.photos.size());
     for (qsizetype index = 0; index < albums.size(); ++index) {
         const int albumNumber = int(index) + 1;
         const QString folder = QStringLiteral("album%1").arg(albumNumber);
@@ -254,6 +208,9 @@ bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums
             if (!photos.addPhoto(albumNumber, photo))
                 return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
             ++summary->photos;
+            summary->bytes += QFileInfo(album.filePath(photo.fileName)).size();
+            if (progress)
+                progress(summary->photos, total);
         }
     }
     if (!photos.commit())
@@ -354,7 +311,8 @@ std::optional<ImportSettings> readImportSettings(const QString &settingsFile)
 }
 
 bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
-                    const QString &photoDatabase, ImportSummary *summary, QString *error)
+                    const QString &photoDatabase, ImportSummary *summary, QString *error,
+                    const ImportProgress &progress)
 {
     *summary = ImportSummary();
     const QString deliveryHost = win::toHostPath(settings.deliveryFolder);
@@ -371,6 +329,7 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
     if (!planAlbums(settings, deliveryHost, photoDatabase, &albums, error))
         return false;
 
+    recoverInterruptedImports(rootHost);
     const int shelf = nextFreeShelf(QDir(rootHost));
     const QString profileName = suitedata::profileFolderName(shelf);
     const QString profileWin = win::joinPath(dataRoot, profileName);
@@ -378,34 +337,17 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
     const QString dataHost = win::toHostPath(dataWin);
     if (dataHost.isEmpty())
         return *error = messages::NoDriveMapsFolder.arg(dataWin), false;
-    const bool dataInProfile = QDir::cleanPath(dataHost) == QDir(rootHost).filePath(profileName);
 
-    ShelfBuilder data(dataHost, error);
-    if (!data.start() || !writeAlbums(data.scratch(), albums, summary, error))
-        return false;
     const suitedata::ShelfInfo info = settings.albums == AlbumMethod::PlannedFolders
         ? governmentBuildingShelfInfo(deliveryHost, settings.naming)
         : shelfInfoOf(deliveryHost);
-    if (!suitedata::writeShelfInfo(
-            QDir(data.scratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info, error))
-        return false;
-
-    // The profile folder comes into place last: readers stop at the first
-    // missing number, so the bookshelf appears whole or not at all.
-    ShelfBuilder profile(QDir(rootHost).filePath(profileName), error);
-    const QString profileScratch = dataInProfile ? data.scratch() : profile.scratch();
-    if (!dataInProfile && !profile.start())
-        return false;
-    const QString profileFile = win::joinPath(windowsPathOf(profileScratch),
-                                              suitedata::ShelfProfileFileName.toString());
-    if (!win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                        suitedata::DataDirKey.toString(), dataWin, profileFile,
-                                        win::ProfileEncoding::Utf16)
-        || !win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                           suitedata::ShelfNameKey.toString(), info.name,
-                                           profileFile, win::ProfileEncoding::Utf16))
-        return *error = messages::FileNotWritten.arg(profileFile), false;
-    if (!data.finish() || (!dataInProfile && !profile.finish()))
+    ShelfStaging staging(QDir(rootHost).filePath(profileName), dataHost);
+    if (!staging.start(dataWin, info.name, error)
+        || !writeAlbums(staging.dataScratch(), albums, progress, summary, error)
+        || !suitedata::writeShelfInfo(
+            QDir(staging.dataScratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info,
+            error)
+        || !staging.commit(error))
         return false;
     summary->shelf = shelf;
     summary->dataFolder = dataWin;
