@@ -17,12 +17,12 @@
 #include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
 #include "suitedata/suitelayout.h"
+#include "suitedata/xmlelement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QXmlStreamReader>
 
 namespace host {
 
@@ -77,28 +77,20 @@ FolderAlbumPlan readFolderAlbumPlan(int number, const QString &file)
     return plan;
 }
 
-// 工事名称, 工事番号 and 適用要領基準 of the delivery's index file into
-// kouji.xml's items; a missing or broken file leaves them empty.
+// The construction information of the delivery's index file into
+// kouji.xml; a missing or broken file leaves it empty.
 suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
 {
     suitedata::ShelfInfo info;
     info.standardCode = DefaultStandardCode;
-    QFile file(QDir(deliveryHostFolder).filePath(IndexFileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return info;
+    const QString path = QDir(deliveryHostFolder).filePath(IndexFileName);
+    QFile file(path);
+    suitedata::XmlElement root;
+    QString reason;
     // Index files are Shift_JIS as discs carry them.
-    QXmlStreamReader xml(win::fromAnsi(file.readAll()));
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
-        const QString name = xml.name().toString();
-        if (name == u"工事名称")
-            info.construction.title.constructionName = xml.readElementText().trimmed();
-        else if (name == u"工事番号")
-            info.construction.title.constructionNumber = xml.readElementText().trimmed();
-        else if (name == u"適用要領基準")
-            info.construction.basic.applicableStandard = xml.readElementText().trimmed();
-    }
+    if (file.open(QIODevice::ReadOnly)
+        && suitedata::readXmlText(win::fromAnsi(file.readAll()), path, &root, &reason))
+        info.construction = suitedata::readConstructionData(root);
     info.name = info.construction.title.constructionName;
     info.constructionNumber = info.construction.title.constructionNumber;
     for (const CriterionCode &entry : CriterionCodes) {

@@ -45,7 +45,7 @@ protected:
         sample.root = hostPath(QStringLiteral("suite"));
         sample.shelves = 2;
         sample.albums = Albums;
-        sample.photos = PhotosPerAlbum;
+        sample.photos = m_photosPerAlbum;
         sample.standardCode = standardCode;
         QString error;
         ASSERT_TRUE(sample.write(&error)) << error.toStdString();
@@ -62,8 +62,12 @@ protected:
             albums.append({hostPath(QStringLiteral("suite/shelves/shelf01")), number,
                            QStringLiteral("D:\\suite\\shelves\\shelf01\\album%1")
                                .arg(number, 3, 10, QLatin1Char('0'))});
-        ASSERT_EQ(workstree::buildPhotoDatabase(albums, &error), Photos) << error.toStdString();
+        ASSERT_EQ(workstree::buildPhotoDatabase(albums, &error), Albums * m_photosPerAlbum)
+            << error.toStdString();
     }
+
+    // Photos in each generated album.
+    int m_photosPerAlbum = PhotosPerAlbum;
 
     // G_OUTPUTXML.dat as the wizard writes it, with options added to OPTION.
     void writeSettings(int standardCode, const QStringList &options)
@@ -346,57 +350,71 @@ TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
 
 } // namespace
 
+// Code 25 with photos enough to have reference drawings, with and without
+// the Japanese names: the delivery read as DeliveryReader reads it,
+// imported by count under either file name, exported again gives the same
+// PHOTO.XML and the same photo and drawing files.
 TEST_F(HostExportTest, AnExportImportedIntoANewBookshelfExportsTheSamePhotos)
 {
-    makeShelves(25);
-    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
-    ASSERT_EQ(carryOut(), 0);
-    const QString first = photoXml();
+    m_photosPerAlbum = 12;
+    const int photoCount = Albums * m_photosPerAlbum;
+    struct Round
+    {
+        const char *japaneseNames; // jname=
+        host::PhotoNaming naming;
+    };
+    for (const Round round : {Round{"0", host::PhotoNaming::PhotoFileName},
+                              Round{"1", host::PhotoNaming::JapaneseFileName}}) {
+        SCOPED_TRACE(round.japaneseNames);
+        for (const QString &folder : {QStringLiteral("out"), QStringLiteral("first"),
+                                      QStringLiteral("suite"), QStringLiteral("imported")})
+            QDir(hostPath(folder)).removeRecursively();
+        makeShelves(25);
+        writeSettings(25, {QStringLiteral("jname=") + QLatin1String(round.japaneseNames),
+                           QStringLiteral("xml=0")});
+        ASSERT_EQ(carryOut(), 0);
+        const QString first = photoXml();
+        ASSERT_TRUE(first.contains(QStringLiteral("<参考図ファイル名>")));
 
-    // The delivery read as DeliveryReader reads it, imported by count.
-    DeliveryImport read(winPath(QStringLiteral("out")), 0);
-    ASSERT_TRUE(read.run()) << read.errorText().toStdString();
-    host::ImportSettings settings;
-    settings.deliveryFolder = winPath(QStringLiteral("out"));
-    settings.shelfFolder = winPath(QStringLiteral("imported"));
-    settings.size = PhotosPerAlbum;
-    host::ImportSummary summary;
-    QString error;
-    ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), settings,
-                                     tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
-                                     &error))
-        << error.toStdString();
-    EXPECT_EQ(summary.photos, Photos);
-    EXPECT_EQ(summary.albums, Albums);
-    EXPECT_EQ(summary.dataFolder, winPath(QStringLiteral("imported")));
-    suitedata::ShelfInfo imported;
-    ASSERT_TRUE(suitedata::readShelfInfo(hostPath(QStringLiteral("imported/kouji.xml")), &imported));
-    suitedata::ShelfInfo exported;
-    ASSERT_TRUE(
-        suitedata::readShelfInfo(hostPath(QStringLiteral("suite/shelves/shelf01/kouji.xml")), &exported));
-    EXPECT_EQ(imported.name, exported.name);
-    EXPECT_EQ(imported.constructionNumber, exported.constructionNumber);
+        DeliveryImport read(winPath(QStringLiteral("out")), 0);
+        ASSERT_TRUE(read.run()) << read.errorText().toStdString();
+        host::ImportSettings settings;
+        settings.deliveryFolder = winPath(QStringLiteral("out"));
+        settings.shelfFolder = winPath(QStringLiteral("imported"));
+        settings.size = m_photosPerAlbum;
+        settings.naming = round.naming;
+        host::ImportSummary summary;
+        QString error;
+        ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), settings,
+                                         tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
+                                         &error))
+            << error.toStdString();
+        EXPECT_EQ(summary.photos, photoCount);
+        EXPECT_EQ(summary.albums, Albums);
+        EXPECT_EQ(summary.dataFolder, winPath(QStringLiteral("imported")));
+        suitedata::ShelfInfo imported;
+        ASSERT_TRUE(suitedata::readShelfInfo(hostPath(QStringLiteral("imported/kouji.xml")), &imported));
+        suitedata::ShelfInfo exported;
+        ASSERT_TRUE(suitedata::readShelfInfo(
+            hostPath(QStringLiteral("suite/shelves/shelf01/kouji.xml")), &exported));
+        EXPECT_EQ(imported.name, exported.name);
+        EXPECT_EQ(imported.constructionNumber, exported.constructionNumber);
 
-    suitedata::ShelfPhotosReader photos;
-    ASSERT_TRUE(photos.open(hostPath(QStringLiteral("imported/photos.db"))));
-    const QList<suitedata::ShelfAlbum> albums = photos.albums();
-    ASSERT_EQ(albums.size(), Albums);
-
-    // Exported again from the new bookshelf: the same PHOTO.XML and photos.
-    QString buildError;
-    QList<workstree::ChosenAlbum> chosen;
-    for (const suitedata::ShelfAlbum &album : albums)
-        chosen.append({hostPath(QStringLiteral("imported")), album.number,
-                       winPath(QStringLiteral("imported/") + album.folder)});
-    ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), Photos)
-        << buildError.toStdString();
-    ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
-    ASSERT_EQ(carryOut(), 0);
-    EXPECT_EQ(photoXml(), first);
-    for (int serial = 1; serial <= Photos; ++serial) {
-        const QString name = QStringLiteral("/PHOTO/PIC/P%1.JPG").arg(serial, 7, 10, QLatin1Char('0'));
-        EXPECT_EQ(readFile(QStringLiteral("out") + name), readFile(QStringLiteral("first") + name))
-            << name.toStdString();
+        suitedata::ShelfPhotosReader photos;
+        ASSERT_TRUE(photos.open(hostPath(QStringLiteral("imported/photos.db"))));
+        const QList<suitedata::ShelfAlbum> albums = photos.albums();
+        ASSERT_EQ(albums.size(), Albums);
+        QList<workstree::ChosenAlbum> chosen;
+        for (const suitedata::ShelfAlbum &album : albums)
+            chosen.append({hostPath(QStringLiteral("imported")), album.number,
+                           winPath(QStringLiteral("imported/") + album.folder)});
+        QString buildError;
+        ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), photoCount)
+            << buildError.toStdString();
+        ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
+        ASSERT_EQ(carryOut(), 0);
+        EXPECT_EQ(photoXml(), first);
+        EXPECT_EQ(treeOf(QStringLiteral("out")), treeOf(QStringLiteral("first")));
     }
 }
 
