@@ -223,10 +223,11 @@ suitedata::ShelfInfo governmentBuildingShelfInfo(const QString &deliveryHostFold
     return info;
 }
 
-// KOUJIMASTER.MDB beside the photo database (Windows paths).
+// KOUJIMASTER.MDB beside the photo database.
 QString classificationTreePath(const QString &photoDatabase)
 {
-    return photoDatabase.left(photoDatabase.lastIndexOf(u'\\') + 1)
+    const qsizetype folderEnd = qMax(photoDatabase.lastIndexOf(u'\\'), photoDatabase.lastIndexOf(u'/'));
+    return photoDatabase.left(folderEnd + 1)
         + QString::fromUtf16(koujimaster::FileName);
 }
 

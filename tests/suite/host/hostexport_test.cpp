@@ -28,6 +28,9 @@
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QSet>
+
+#include <algorithm>
 #include <QXmlStreamReader>
 
 namespace {
@@ -478,4 +481,60 @@ TEST_F(HostExportTest, AGovernmentBuildingExportReadBackByTheWizardExportsTheSam
         ASSERT_EQ(carryOut(), 0);
         EXPECT_EQ(treeOf(QStringLiteral("out")), first);
     }
+}
+
+// Albums by classification from the tree the real wizard leaves: the
+// delivery read along the standard route, 写真-大分類, 写真区分 and 工種
+// chosen on the album method page. One album per group, in the tree's
+// (ascending) order, each holding exactly the photos of its group.
+TEST_F(HostExportTest, ClassificationAlbumsFollowTheTreeTheWizardLeaves)
+{
+    m_photosPerAlbum = 12;
+    makeShelves(25);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    ASSERT_EQ(carryOut(), 0);
+    QByteArray output;
+    ASSERT_EQ(runScripted(programPath(QStringLiteral("DeliveryReader")),
+                          {QStringLiteral("D:\\suite"), QStringLiteral("0"), QStringLiteral("0")},
+                          "text 1001 D:\\out\nnext\nexpect-page 130\nnext\nexpect-page 136\n"
+                          "next\nexpect-page 134\nclick 1010\nclick 1021\nnext\nexpect-page 133\n"
+                          "next\nexpect-page 141\nfinish\n",
+                          &output),
+              1)
+        << output.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(tempHostPath(QStringLiteral("KOUJIMASTER.MDB"))));
+
+    const std::optional<host::ImportSettings> settings =
+        host::readImportSettings(tempWinPath() + QStringLiteral("G_INPUTXML.dat"));
+    ASSERT_TRUE(settings);
+    ASSERT_EQ(settings->albums, host::AlbumMethod::ByClassification);
+    ASSERT_EQ(settings->size, 2);
+    host::ImportSummary summary;
+    QString error;
+    ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), *settings,
+                                     tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary, &error))
+        << error.toStdString();
+    EXPECT_EQ(summary.photos, Albums * m_photosPerAlbum);
+
+    suitedata::ShelfPhotosReader photos;
+    ASSERT_TRUE(photos.open(hostPath(QStringLiteral("suite/data2/photos.db"))));
+    QList<QStringList> groups;
+    for (const suitedata::ShelfAlbum &album : photos.albums()) {
+        suitedata::AlbumInfo info;
+        ASSERT_TRUE(suitedata::readAlbumInfo(
+            hostPath(QStringLiteral("suite/data2/") + album.folder + QStringLiteral("/KOUJI.XML")), &info));
+        const QList<suitedata::ShelfPhoto> held = photos.photos(album.number);
+        ASSERT_FALSE(held.isEmpty());
+        for (const suitedata::ShelfPhoto &photo : held) {
+            QStringList group{photo.majorClass, photo.category, photo.workType};
+            group.removeAll(QString());
+            EXPECT_EQ(group.join(u' '), info.label) << photo.fileName.toStdString();
+        }
+        groups.append(info.label.split(u' '));
+    }
+    QList<QStringList> sorted = groups;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(groups, sorted);
+    EXPECT_GT(groups.size(), 2);
+    EXPECT_EQ(QSet<QStringList>(groups.begin(), groups.end()).size(), groups.size());
 }
