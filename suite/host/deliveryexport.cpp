@@ -5,6 +5,7 @@
 #include "deliveryxml.h"
 #include "filenames.h"
 #include "officialdtds.h"
+#include "otherdataxml.h"
 #include "photostylesheet.h"
 
 #include "platform/winpath.h"
@@ -40,6 +41,11 @@ bool DeliveryExport::run()
         return false;
     }
     m_summary = ExportSummary();
+    m_otherData = OtherDataPlan();
+    if (m_settings.otherData && !isGovernmentBuildingCode(m_settings.standardCode)
+        && !planOtherData(m_source.registrations, m_source.calsFolder, &m_otherData,
+                          &m_errorText))
+        return false;
     return isGovernmentBuildingCode(m_settings.standardCode) ? runGovernmentBuilding(rootHost)
                                                              : runStandard(rootHost);
 }
@@ -72,8 +78,13 @@ bool DeliveryExport::runStandard(const QString &rootHost)
         const QDir drawings(photoFolder.filePath(QString::fromUtf16(DrawingFolderName)));
         if (!makeFolder(photoFolder.path()))
             return false;
+        // The other delivery data stays on the first medium; the index
+        // names the folders its medium holds.
+        const bool firstMedium = medium.number == media.first().number;
+        suitedata::ConstructionInfo construction = m_source.construction;
+        nameOtherFolders(firstMedium ? &m_otherData : nullptr, &construction.basic);
         if (!writeFile(folder.filePath(QString::fromUtf16(IndexFileName)),
-                       indexXml(m_source.construction, texts, medium.number, lastMedium))
+                       indexXml(construction, texts, medium.number, lastMedium))
             || !writeFile(folder.filePath(QString::fromUtf16(IndexDtdFileName)), indexDtd)
             || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoFileName)),
                           photoXml(medium, texts))
@@ -83,6 +94,8 @@ bool DeliveryExport::runStandard(const QString &rootHost)
                               photoStylesheet(m_settings.sheet))))
             return false;
         if (!m_settings.xmlOnly && !makeFolder(pictures.path()))
+            return false;
+        if (firstMedium && !writeOtherData(folder.path()))
             return false;
         bool drawingsMade = false;
         for (const PlannedPhoto &photo : medium.photos) {
@@ -139,6 +152,66 @@ bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
             m_progress(m_summary.photos, total);
     }
     m_summary.media = 1;
+    return true;
+}
+
+bool DeliveryExport::writeOtherData(const QString &mediumHost)
+{
+    const QDir medium(mediumHost);
+    const bool names = m_settings.japaneseNames;
+    if (!m_otherData.meetings.isEmpty()) {
+        const QString folder = medium.filePath(QString::fromUtf16(MeetingFolderName));
+        if (!writeDocumentFolder(folder, MeetingFileName, meetingXml(m_otherData.meetings, names),
+                                 MeetingDtdFileName)
+            || !copyOriginals(QDir(folder).filePath(QString::fromUtf16(OriginalFolderName)),
+                              m_otherData.meetings))
+            return false;
+    }
+    if (!m_otherData.plans.isEmpty()) {
+        const QString folder = medium.filePath(QString::fromUtf16(PlanFolderName));
+        if (!writeDocumentFolder(folder, PlanFileName, planXml(m_otherData.plans, names),
+                                 PlanDtdFileName)
+            || !copyOriginals(QDir(folder).filePath(QString::fromUtf16(OriginalFolderName)),
+                              m_otherData.plans))
+            return false;
+    }
+    if (!m_otherData.others.isEmpty()) {
+        const QString folder = medium.filePath(QString::fromUtf16(OtherFolderName));
+        if (!writeDocumentFolder(folder, OtherFileName, otherXml(m_otherData.others, names),
+                                 OtherDtdFileName))
+            return false;
+        for (const PlannedSubfolder &subfolder : std::as_const(m_otherData.others)) {
+            if (!copyOriginals(QDir(folder).filePath(subfolder.name), subfolder.documents))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool DeliveryExport::writeDocumentFolder(const QString &folderHost, const char16_t *xmlName,
+                                         const QByteArray &xml, const char16_t *dtdName)
+{
+    const QDir folder(folderHost);
+    return makeFolder(folderHost)
+        && writeFile(folder.filePath(QString::fromUtf16(xmlName)), xml)
+        && writeFile(folder.filePath(QString::fromUtf16(dtdName)), discText(dtdText(dtdName)));
+}
+
+bool DeliveryExport::copyOriginals(const QString &folderHost,
+                                   const QList<PlannedDocument> &documents)
+{
+    // xml=1: the documents only, as for the photos.
+    if (m_settings.xmlOnly)
+        return true;
+    if (!makeFolder(folderHost))
+        return false;
+    const QDir folder(folderHost);
+    for (const PlannedDocument &document : documents) {
+        for (const PlannedOriginal &file : document.files) {
+            if (!copyFile(file.sourceHost, folder.filePath(file.name)))
+                return false;
+        }
+    }
     return true;
 }
 

@@ -22,7 +22,8 @@ constexpr double MillisecondsPerSecond = 1000.0;
 
 } // namespace
 
-int carryOutExport(const QString &settingsFile, const QString &photoDatabase)
+int carryOutExport(const QString &settingsFile, const QString &photoDatabase,
+                   const QString &calsFolder)
 {
     const std::optional<OutputSettings> settings = readOutputSettings(settingsFile);
     if (!settings) {
@@ -33,7 +34,8 @@ int carryOutExport(const QString &settingsFile, const QString &photoDatabase)
     timer.start();
     ExportSource source;
     QString error;
-    if (!readExportSource(photoDatabase, &source, &error)) {
+    if (!readExportSource(photoDatabase, &source, &error)
+        || (settings->otherData && !readOtherData(calsFolder, &source, &error))) {
         print(stderr, messages::ExportFailed.arg(error) + u'\n');
         return ExportFailed;
     }

@@ -14,10 +14,8 @@
 #include "platform/winpath.h"
 #include "suitesample.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -108,17 +106,10 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const int imagePhotosAt = int(arguments.indexOf(QStringLiteral("--image-photos")));
-    int imagePhotos = DefaultImagePhotos;
-    if (imagePhotosAt >= 0 && imagePhotosAt + 1 < arguments.size()) {
-        imagePhotos = arguments.takeAt(imagePhotosAt + 1).toInt();
-        arguments.removeAt(imagePhotosAt);
-    }
-    const int photos = bench::takePhotos(&arguments, DefaultPhotos);
-    QTemporaryDir scratchDir;
-    const QString scratch = bench::deliveryFolder(arguments, scratchDir);
+    bench::Bench bench(argc, argv);
+    const int imagePhotos = bench.intOption(QStringLiteral("--image-photos"), DefaultImagePhotos);
+    const int photos = bench.photos(DefaultPhotos);
+    const QString scratch = bench.folder();
     QDir().mkpath(scratch + QStringLiteral("/temp"));
     qputenv("TMP", QFile::encodeName(scratch + QStringLiteral("/temp")));
     if (photos <= 0 || imagePhotos <= 0 || !measure("export xml=1", scratch, photos, true)

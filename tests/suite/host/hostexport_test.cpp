@@ -5,6 +5,7 @@
 // by the delivery checker.
 #include "jetdaotest.h"
 
+#include "calssample.h"
 #include "deliverychecker.h"
 #include "deliveryimport.h"
 #include "deliveryxml.h"
@@ -90,7 +91,19 @@ protected:
     int carryOut() const
     {
         return host::carryOutExport(tempWinPath() + QStringLiteral("G_OUTPUTXML.dat"),
-                                    tempWinPath() + QStringLiteral("G_PHOTO.mdb"));
+                                    tempWinPath() + QStringLiteral("G_PHOTO.mdb"),
+                                    winPath(QStringLiteral("cals")));
+    }
+
+    // CALS.mdb in D:\cals with registrations of the three kinds and their
+    // files.
+    QList<calsdb::Registration> registerOtherData(int registrations) const
+    {
+        const CalsSample sample{hostPath(QStringLiteral("cals")), winPath(QStringLiteral("cals")),
+                                registrations};
+        QString error;
+        EXPECT_TRUE(sample.write(&error)) << error.toStdString();
+        return sample.planned();
     }
 
     // One medium: valid against both DTDs, read back by DNXmlRead with its
@@ -258,7 +271,9 @@ TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMe
         }
     }
     ASSERT_GT(total, 2 * 1024 * 1024);
-    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    registerOtherData(3);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=1")});
     QByteArray settings = readFile(QStringLiteral("temp/G_OUTPUTXML.dat"));
     settings.replace(utf16le(QStringLiteral("size=650"), false), utf16le(QStringLiteral("size=1"), false));
     settings.replace(utf16le(QStringLiteral("media=1"), false), utf16le(QStringLiteral("media=3"), false));
@@ -284,6 +299,10 @@ TEST_F(HostExportTest, SplitsIntoMediaOfAtMostTheSplitSizeNumberedFromTheStartMe
             QStringLiteral("<メディア総枚数>%1</メディア総枚数>").arg(2 + media.size())));
         EXPECT_EQ(photoXml(medium).count(QStringLiteral("<メディア番号>%1</メディア番号>").arg(number)),
                   pictures.size());
+        // The other delivery data is on the first medium only.
+        for (const QString &folder :
+             {QStringLiteral("/MEET"), QStringLiteral("/PLAN"), QStringLiteral("/OTHRS")})
+            EXPECT_EQ(QFileInfo::exists(hostPath(medium + folder)), i == 0) << medium.toStdString();
         photos += int(pictures.size());
     }
     EXPECT_EQ(photos, Photos);
@@ -339,6 +358,142 @@ TEST_F(HostExportTest, GovernmentBuildingCodesWriteTheFolderTreeOfAlbumsAndLevel
         expected.sort();
         EXPECT_EQ(written, expected);
     }
+}
+
+// othrsData=1: CALS.mdb's registrations as MEET, PLAN and OTHRS beside
+// PHOTO, each document with its official DTD and valid against it, the
+// files byte for byte under the names the standard gives them, the folders
+// named by the index file; othrsData=0 writes none of it.
+TEST_F(HostExportTest, OtherDeliveryDataRegisteredInCalsMdbIsWrittenWhenChosen)
+{
+    makeShelves(25);
+    const QList<calsdb::Registration> registrations = registerOtherData(8);
+    writeSettings(25, {QStringLiteral("jname=1"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=1"), QStringLiteral("folder=1"),
+                       QStringLiteral("othrsDataCreateFlag=00000")});
+    ASSERT_EQ(carryOut(), 0);
+    expectSoundDelivery(QStringLiteral("out"), Photos);
+
+    const struct
+    {
+        QString document;
+        QString dtd;
+        const char16_t *dtdText;
+        QString root;
+    } documents[] = {
+        {QStringLiteral("MEET/MEET.XML"), QStringLiteral("MEET/MEET04.DTD"), officialdtds::Meet04,
+         QStringLiteral("meetdata")},
+        {QStringLiteral("PLAN/PLAN.XML"), QStringLiteral("PLAN/PLAN04.DTD"), officialdtds::Plan04,
+         QStringLiteral("plandata")},
+        {QStringLiteral("OTHRS/OTHRS.XML"), QStringLiteral("OTHRS/OTHRS04.DTD"),
+         officialdtds::Othrs04, QStringLiteral("othrsdata")},
+    };
+    for (const auto &document : documents) {
+        SCOPED_TRACE(document.document.toStdString());
+        const DtdValidator::Result result =
+            DtdValidator::validateFile(hostPath(QStringLiteral("out/") + document.document));
+        EXPECT_TRUE(result.isValid()) << result.describe().toStdString();
+        EXPECT_EQ(readFile(QStringLiteral("out/") + document.dtd),
+                  host::discText(QString::fromUtf16(document.dtdText)));
+        const QByteArray bytes = readFile(QStringLiteral("out/") + document.document);
+        const QByteArray head = win::toAnsi(
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<!DOCTYPE %1 SYSTEM ")
+                .arg(document.root));
+        EXPECT_EQ(bytes.left(head.size()).toStdString(), head.toStdString());
+        EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+    }
+
+    // MTGnnnmm and PLNnnnmm by serial and file number, OTHnnnnn by the
+    // file's serial in ORGnnn, one per subfolder name.
+    QStringList expected;
+    int meetings = 0;
+    int plans = 0;
+    int otherFiles = 0;
+    QStringList subfolders;
+    for (const calsdb::Registration &registration : registrations) {
+        const int serial = registration.kind == calsdb::Kind::Meeting ? ++meetings
+            : registration.kind == calsdb::Kind::Plan                 ? ++plans
+                                                                      : 0;
+        if (registration.kind == calsdb::Kind::Other && !subfolders.contains(registration.subfolder))
+            subfolders.append(registration.subfolder);
+        for (qsizetype index = 0; index < registration.files.size(); ++index) {
+            QString source = registration.files[index].path;
+            source.replace(u'\\', u'/');
+            const QString suffix = QFileInfo(source).suffix().toUpper();
+            const QString number = QStringLiteral("%1%2").arg(serial, 3, 10, QLatin1Char('0'))
+                                       .arg(index + 1, 2, 10, QLatin1Char('0'));
+            QString target;
+            switch (registration.kind) {
+            case calsdb::Kind::Meeting:
+                target = QStringLiteral("MEET/ORG/MTG") + number;
+                break;
+            case calsdb::Kind::Plan:
+                target = QStringLiteral("PLAN/ORG/PLN") + number;
+                break;
+            case calsdb::Kind::Other:
+                target = QStringLiteral("OTHRS/ORG%1/OTH%2")
+                             .arg(subfolders.indexOf(registration.subfolder) + 1, 3, 10,
+                                  QLatin1Char('0'))
+                             .arg(++otherFiles, 5, 10, QLatin1Char('0'));
+                break;
+            }
+            target += u'.' + suffix;
+            expected.append(target);
+            EXPECT_EQ(readFile(QStringLiteral("out/") + target),
+                      readFile(QStringLiteral("cals/") + source))
+                << target.toStdString();
+        }
+    }
+    ASSERT_EQ(meetings, 3);
+    ASSERT_EQ(subfolders.size(), 2);
+    QStringList written;
+    for (const QString &folder : {QStringLiteral("MEET"), QStringLiteral("PLAN"), QStringLiteral("OTHRS")}) {
+        QDirIterator it(hostPath(QStringLiteral("out/") + folder), QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = QDir(hostPath(QStringLiteral("out"))).relativeFilePath(it.next());
+            if (file.count(u'/') == 2)
+                written.append(file);
+        }
+    }
+    written.sort();
+    expected.sort();
+    EXPECT_EQ(written, expected);
+
+    const QString index = win::fromAnsi(readFile(QStringLiteral("out/INDEX_C.XML")));
+    for (const QString &item :
+         {QStringLiteral("<打合せ簿フォルダ名>MEET<"), QStringLiteral("<打合せ簿オリジナルファイルフォルダ名>MEET/ORG<"),
+          QStringLiteral("<施工計画書フォルダ名>PLAN<"), QStringLiteral("<施工計画書オリジナルファイルフォルダ名>PLAN/ORG<"),
+          QStringLiteral("<その他フォルダ名>OTHRS<"),
+          QStringLiteral("<その他オリジナルファイルフォルダ名>OTHRS/ORG002<"),
+          QStringLiteral("<その他オリジナルファイルフォルダ日本語名>%1<").arg(subfolders[1])})
+        EXPECT_TRUE(index.contains(item)) << item.toStdString();
+    const QString meet = win::fromAnsi(readFile(QStringLiteral("out/MEET/MEET.XML")));
+    EXPECT_TRUE(meet.contains(QStringLiteral("<打合せ簿オリジナルファイル日本語名>打合せ簿01.pdf<")));
+    EXPECT_TRUE(meet.contains(QStringLiteral("<打合せ簿名称>%1<").arg(registrations[0].title)));
+
+    QDir(hostPath(QStringLiteral("out"))).removeRecursively();
+    choosePhotos();
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=0"), QStringLiteral("folder=0")});
+    ASSERT_EQ(carryOut(), 0);
+    for (const QString &folder : {QStringLiteral("MEET"), QStringLiteral("PLAN"), QStringLiteral("OTHRS")})
+        EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/") + folder))) << folder.toStdString();
+    EXPECT_FALSE(win::fromAnsi(readFile(QStringLiteral("out/INDEX_C.XML"))).contains(QStringLiteral("MEET")));
+}
+
+TEST_F(HostExportTest, ChosenOtherDataThatCannotBeReadFailsTheExport)
+{
+    makeShelves(25);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0"),
+                       QStringLiteral("othrsData=1")});
+    EXPECT_NE(carryOut(), 0); // no CALS.mdb
+
+    const QList<calsdb::Registration> registrations = registerOtherData(2);
+    ASSERT_EQ(carryOut(), 0);
+    QString missing = registrations[1].files[0].path;
+    ASSERT_TRUE(QFile::remove(hostPath(QStringLiteral("cals/") + missing.replace(u'\\', u'/'))));
+    EXPECT_NE(carryOut(), 0);
 }
 
 TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
