@@ -409,4 +409,26 @@ TEST_F(HostImportTest, ReferenceOnlyLeavesTheSuitesDataAsItWas)
     EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("shelf"))));
 }
 
+// The planned folders must be the delivery's own and still there.
+TEST_F(HostImportTest, APlannedFolderMissingOrOutsideTheDeliveryMakesNoBookshelf)
+{
+    makeFolder(QStringLiteral("elsewhere"));
+    writeFile(QStringLiteral("elsewhere/IMG_0009.JPG"), photoBytes(QStringLiteral("elsewhere")));
+    const QString planned = winPath(QStringLiteral("営繕\\工事Ｃ\\02_設備\\電気"));
+    for (const QString &folder : {winPath(QStringLiteral("営繕\\工事Ｃ\\02_設備\\ガス")),
+                                  winPath(QStringLiteral("elsewhere"))}) {
+        SCOPED_TRACE(folder.toStdString());
+        writeSettings(Cases[5]);
+        QByteArray settings = readFile(QStringLiteral("temp/G_INPUTXML.dat"));
+        settings.replace(utf16le(QStringLiteral("1=") + planned, false),
+                         utf16le(QStringLiteral("1=") + folder, false));
+        writeFile(QStringLiteral("temp/G_INPUTXML.dat"), settings);
+        host::ImportSummary summary;
+        QString error;
+        EXPECT_FALSE(import(&summary, &error));
+        EXPECT_TRUE(error.contains(folder)) << error.toStdString();
+        EXPECT_TRUE(QDir(hostPath(QStringLiteral("suite"))).isEmpty());
+    }
+}
+
 } // namespace
