@@ -18,7 +18,6 @@ struct PlannedFolder
 struct FolderAlbumPlan
 {
     QString name;                // albumname=
-    int photos = 0;              // photonum=, as counted when planning
     QString box;                 // box=: the box folder (2012 edition), else empty
     QList<PlannedFolder> folders;
 };

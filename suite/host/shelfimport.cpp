@@ -45,6 +45,9 @@ constexpr CriterionCode CriterionCodes[] = {
 constexpr int DefaultStandardCode = 25;
 constexpr int GovernmentBuilding2002Code = 4;
 constexpr int GovernmentBuilding2012Code = 28;
+// DeliveryReader plans at most this many folder albums; a larger size= is
+// not a plan it wrote.
+constexpr int MaxPlannedAlbums = 100;
 
 QString readSetting(const QString &key, const QString &file)
 {
@@ -68,7 +71,6 @@ FolderAlbumPlan readFolderAlbumPlan(int number, const QString &file)
     };
     FolderAlbumPlan plan;
     plan.name = text(QStringLiteral("albumname"));
-    plan.photos = value(QStringLiteral("photonum"));
     plan.box = text(QStringLiteral("box"));
     const int folders = value(QStringLiteral("foldernum"));
     for (int folder = 1; folder <= folders; ++folder)
@@ -296,8 +298,7 @@ std::optional<ImportSettings> readImportSettings(const QString &settingsFile)
         settings.naming = PhotoNaming::PhotoFileName;
     }
     if (settings.albums == AlbumMethod::PlannedFolders) {
-        settings.photoTotal = readSettingNumber(QStringLiteral("photonum"), settingsFile);
-        for (int album = 1; album <= settings.size; ++album)
+        for (int album = 1; album <= qMin(settings.size, MaxPlannedAlbums); ++album)
             settings.folderAlbums.append(readFolderAlbumPlan(album, settingsFile));
     }
     return settings;

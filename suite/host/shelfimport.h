@@ -30,7 +30,6 @@ struct ImportSettings
     AlbumMethod albums = AlbumMethod::ByCount;
     int size = 0;           // photos per album, the class depth, or the planned albums
     PhotoNaming naming = PhotoNaming::PhotoFileName;
-    int photoTotal = 0;     // photonum= of a government-building delivery
     QList<FolderAlbumPlan> folderAlbums; // its [ALBUMn] sections, the first size of them
 };
 
