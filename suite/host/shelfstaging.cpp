@@ -6,6 +6,8 @@
 #include "platform/winpath.h"
 #include "suitedata/suitelayout.h"
 
+#include "hostmessages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,15 +105,15 @@ bool ShelfStaging::fail(const QString &text, QString *error)
 bool ShelfStaging::start(const QString &dataDir, const QString &shelfName, QString *error)
 {
     if (QFileInfo::exists(m_profile))
-        return fail(QStringLiteral("The profile folder %1 is taken.").arg(m_profile), error);
+        return fail(messages::ProfileFolderTaken.arg(m_profile), error);
     if (separateData() && !isEmptyFolderOrMissing(m_data))
-        return fail(QStringLiteral("The bookshelf folder %1 is not an empty folder.").arg(m_data),
+        return fail(messages::ShelfFolderNotEmpty.arg(m_data),
                     error);
     m_started = true;
     const QString profileScratch = m_profile + ScratchSuffix;
     removeFolder(profileScratch); // left by an import killed on the way
     if (!QDir().mkdir(profileScratch))
-        return fail(QStringLiteral("The folder %1 cannot be made.").arg(profileScratch), error);
+        return fail(messages::FolderNotMade.arg(profileScratch), error);
     // BKSPROF.DAT first: it names the data folder, for a later import to
     // find what this one leaves should it be killed.
     const QString profileWin = windowsPathOf(profileFile(profileScratch));
@@ -121,7 +123,7 @@ bool ShelfStaging::start(const QString &dataDir, const QString &shelfName, QStri
                                            profileWin, win::ProfileEncoding::Utf16)
         || !win::writePrivateProfileString(section, suitedata::ShelfNameKey.toString(), shelfName,
                                            profileWin, win::ProfileEncoding::Utf16))
-        return fail(QStringLiteral("%1 cannot be written.").arg(profileFile(profileScratch)), error);
+        return fail(messages::FileNotWritten.arg(profileFile(profileScratch)), error);
     if (!separateData())
         return true;
 
@@ -133,7 +135,7 @@ bool ShelfStaging::start(const QString &dataDir, const QString &shelfName, QStri
         m_firstMadeParent = folder;
     QFile marker(QDir(scratch).filePath(UnfinishedMarker));
     if (!QDir().mkpath(scratch) || !marker.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("The folder %1 cannot be made.").arg(scratch), error);
+        return fail(messages::FolderNotMade.arg(scratch), error);
     return true;
 }
 
@@ -145,12 +147,12 @@ bool ShelfStaging::commit(QString *error)
         if (m_hadEmptyFolder)
             QDir().rmdir(m_data);
         if (!QDir().rename(dataScratch(), m_data))
-            return fail(QStringLiteral("The folder %1 cannot be renamed.").arg(dataScratch()), error);
+            return fail(messages::FolderNotRenamed.arg(dataScratch()), error);
         m_dataPlaced = true;
     }
     const QString profileScratch = m_profile + ScratchSuffix;
     if (!QDir().rename(profileScratch, m_profile))
-        return fail(QStringLiteral("The folder %1 cannot be renamed.").arg(profileScratch), error);
+        return fail(messages::FolderNotRenamed.arg(profileScratch), error);
     m_committed = true;
     // The bookshelf stands; a marker that cannot go now goes at the next
     // import.
