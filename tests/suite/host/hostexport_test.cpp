@@ -504,6 +504,11 @@ TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
     writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
     QDir(hostPath(QStringLiteral("suite/shelves/shelf01/album002"))).removeRecursively();
     EXPECT_NE(carryOut(), 0);
+
+    // The database's failure is reported, not thrown past the host.
+    ASSERT_TRUE(QFile::remove(tempHostPath(QStringLiteral("G_PHOTO.mdb"))));
+    EXPECT_NE(carryOut(), 0);
+    EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/PHOTO/PHOTO.XML"))));
 }
 
 } // namespace
