@@ -506,6 +506,7 @@ TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
     EXPECT_NE(carryOut(), 0);
 
     // The database's failure is reported, not thrown past the host.
+    QDir(hostPath(QStringLiteral("out"))).removeRecursively();
     ASSERT_TRUE(QFile::remove(tempHostPath(QStringLiteral("G_PHOTO.mdb"))));
     EXPECT_NE(carryOut(), 0);
     EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/PHOTO/PHOTO.XML"))));
