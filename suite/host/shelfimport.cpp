@@ -102,6 +102,13 @@ suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
     return info;
 }
 
+// A file name of the delivery's XML as a name inside its folder: whatever
+// path it carries is dropped, so no file outside the folder is taken.
+QString nameInFolder(const QString &name)
+{
+    return name.mid(qMax(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\')) + 1);
+}
+
 // The photos of a standard delivery in delivery order: the items of
 // G_PHOTO.mdb, the rest from PHOTO.XML, named as the settings choose.
 QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records,
@@ -117,7 +124,7 @@ QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records
     for (const photodb::PhotoInfoRecord &record : records) {
         ImportPhoto photo;
         photo.item = xml.photos.value(record.fileName);
-        photo.sourceHost = pictures.filePath(record.fileName);
+        photo.sourceHost = pictures.filePath(nameInFolder(record.fileName));
         suitedata::ShelfPhoto &item = photo.item;
         item.fileName = japanese && !record.japaneseFileName.isEmpty() ? record.japaneseFileName
                                                                        : record.fileName;
@@ -133,7 +140,7 @@ QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records
         item.representative = record.representative;
         item.frequency = record.frequency;
         for (suitedata::ShelfDrawing &drawing : item.drawings) {
-            photo.drawingSources.append(drawings.filePath(drawing.fileName));
+            photo.drawingSources.append(drawings.filePath(nameInFolder(drawing.fileName)));
             if (japanese && !drawing.japaneseName.isEmpty())
                 drawing.fileName = drawing.japaneseName;
         }

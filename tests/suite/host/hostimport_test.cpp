@@ -409,6 +409,24 @@ TEST_F(HostImportTest, ReferenceOnlyLeavesTheSuitesDataAsItWas)
     EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("shelf"))));
 }
 
+// A photo folder PHOTO.XML names outside the delivery is not followed:
+// the photos come from the delivery's own PHOTO\PIC.
+TEST_F(HostImportTest, PhotoXmlCannotLeadOutsideTheDelivery)
+{
+    QByteArray xml = readFile(QStringLiteral("deliv/PHOTO/PHOTO.XML"));
+    xml.replace(win::toAnsi(QStringLiteral("<写真フォルダ名>PHOTO/PIC</写真フォルダ名>")),
+                win::toAnsi(QStringLiteral("<写真フォルダ名>../outside</写真フォルダ名>")));
+    writeFile(QStringLiteral("deliv/PHOTO/PHOTO.XML"), xml);
+    for (const SamplePhoto &photo : Photos)
+        writeFile(QStringLiteral("outside/") + text(photo.fileName), "not the delivery's");
+    writeSettings(Cases[0]);
+    host::ImportSummary summary;
+    QString error;
+    ASSERT_TRUE(import(&summary, &error)) << error.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("suite/data/album1/P0000001.JPG")),
+              photoBytes(QStringLiteral("P0000001.JPG")));
+}
+
 // The planned folders must be the delivery's own and still there.
 TEST_F(HostImportTest, APlannedFolderMissingOrOutsideTheDeliveryMakesNoBookshelf)
 {
