@@ -7,6 +7,7 @@
 
 #include "photodb/photodbschema.h"
 #include "platform/codepage.h"
+#include "importalbums.h"
 #include "shelfimport.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
@@ -407,6 +408,32 @@ TEST_F(HostImportTest, ReferenceOnlyLeavesTheSuitesDataAsItWas)
     QString error;
     EXPECT_FALSE(import(&summary, &error));
     EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("shelf"))));
+}
+
+// Photos whose classification stops early: no 写真-大分類 at all, or no
+// 工種 when grouping by 工種 alone.
+TEST(ClassificationAlbums, PhotosWithoutTheLevelsGoByWhatTheyHave)
+{
+    const auto photo = [](const char *major, const char *category, const char *workType) {
+        host::ImportPhoto photo;
+        photo.item.fileName = text(major) + text(category) + text(workType);
+        photo.item.majorClass = text(major);
+        photo.item.category = text(category);
+        photo.item.workType = text(workType);
+        return photo;
+    };
+    const QList<host::ImportPhoto> photos{photo("", "", ""), photo("施工状況写真", "着手前", ""),
+                                          photo("施工状況写真", "着手前", "舗装工")};
+    const auto labels = [&photos](int level) {
+        QStringList result;
+        for (const host::ImportAlbum &album : host::albumsByClassification(photos, level, std::nullopt))
+            result.append(album.label + u':' + QString::number(album.photos.size()));
+        return result;
+    };
+    EXPECT_EQ(labels(1), (QStringList{QStringLiteral("（分類なし）:1"), QStringLiteral("施工状況写真 着手前:2")}));
+    EXPECT_EQ(labels(host::WorkTypeOnlyLevel),
+              (QStringList{QStringLiteral("（分類なし）:1"), QStringLiteral("施工状況写真 着手前:1"),
+                           QStringLiteral("舗装工:1")}));
 }
 
 // A photo folder PHOTO.XML names outside the delivery is not followed:
