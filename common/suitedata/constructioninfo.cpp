@@ -343,6 +343,11 @@ void writeConstruction(Writer &writer, const ConstructionInfo &construction,
 
 } // namespace
 
+ConstructionInfo readConstructionData(const XmlElement &constdata)
+{
+    return readConstruction(constdata);
+}
+
 bool readShelfInfo(const QString &hostFile, ShelfInfo *info, QString *error)
 {
     QString reason;

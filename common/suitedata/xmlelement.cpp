@@ -53,14 +53,10 @@ void readElement(QXmlStreamReader &reader, XmlElement *element)
 
 } // namespace
 
-bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error)
+namespace {
+
+bool readRoot(QXmlStreamReader &reader, const QString &source, XmlElement *root, QString *error)
 {
-    QFile file(hostFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(hostFile, file.errorString());
-        return false;
-    }
-    QXmlStreamReader reader(&file);
     *root = XmlElement();
     while (!reader.atEnd() && !reader.isStartElement())
         reader.readNext();
@@ -71,10 +67,29 @@ bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error)
         reader.readNext();
     if (reader.hasError() || root->name.isEmpty()) {
         *error = QStringLiteral("%1: %2").arg(
-            hostFile, reader.hasError() ? reader.errorString() : QStringLiteral("no element"));
+            source, reader.hasError() ? reader.errorString() : QStringLiteral("no element"));
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error)
+{
+    QFile file(hostFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(hostFile, file.errorString());
+        return false;
+    }
+    QXmlStreamReader reader(&file);
+    return readRoot(reader, hostFile, root, error);
+}
+
+bool readXmlText(const QString &text, const QString &source, XmlElement *root, QString *error)
+{
+    QXmlStreamReader reader(text);
+    return readRoot(reader, source, root, error);
 }
 
 } // namespace suitedata

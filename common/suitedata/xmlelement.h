@@ -29,5 +29,8 @@ struct XmlElement
 // Reads the file's root element; false with the reason in *error when the
 // file cannot be read or is not well-formed XML.
 bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error);
+// The same for a document already decoded (a Shift_JIS file of a disc);
+// source names it in *error.
+bool readXmlText(const QString &text, const QString &source, XmlElement *root, QString *error);
 
 } // namespace suitedata

@@ -14,13 +14,17 @@ const QString PhotoXmlPath = QStringLiteral("PHOTO/PHOTO.XML");
 const QString DefaultPictureFolder = QStringLiteral("PHOTO/PIC");
 const QString DefaultDrawingFolder = QStringLiteral("PHOTO/DRA");
 
-// A folder name as written (either separator) with '/'.
+// A folder name as written (either separator) with '/'; empty for one
+// that would lead outside the delivery folder.
 QString folderPath(const QString &text)
 {
     QString path = text.trimmed();
     path.replace(u'\\', u'/');
     while (path.endsWith(u'/'))
         path.chop(1);
+    const QStringList parts = path.split(u'/');
+    if (path.startsWith(u'/') || path.contains(u':') || parts.contains(QStringLiteral("..")))
+        return QString();
     return path;
 }
 
@@ -136,10 +140,12 @@ DeliveryPhotoXml readDeliveryPhotoXml(const QString &deliveryHostFolder)
         if (xml.hasError())
             result = DeliveryPhotoXml();
     }
-    result.pictureFolder = result.pictureFolder.isEmpty() ? DefaultPictureFolder
-                                                          : folderPath(result.pictureFolder);
-    result.drawingFolder = result.drawingFolder.isEmpty() ? DefaultDrawingFolder
-                                                          : folderPath(result.drawingFolder);
+    result.pictureFolder = folderPath(result.pictureFolder);
+    result.drawingFolder = folderPath(result.drawingFolder);
+    if (result.pictureFolder.isEmpty())
+        result.pictureFolder = DefaultPictureFolder;
+    if (result.drawingFolder.isEmpty())
+        result.drawingFolder = DefaultDrawingFolder;
     return result;
 }
 

@@ -2,7 +2,7 @@
 
 #include "deliveryexport.h"
 #include "exportfollowup.h"
-#include "exportprogress.h"
+#include "terminalprogress.h"
 #include "exportsource.h"
 #include "hostmessages.h"
 #include "hostoutput.h"
@@ -41,7 +41,7 @@ int carryOutExport(const QString &settingsFile, const QString &photoDatabase,
     }
     DeliveryExport delivery(*settings, source);
     {
-        ExportProgress progress(stderr);
+        TerminalProgress progress(stderr);
         delivery.setProgress([&progress](int done, int total) { progress.update(done, total); });
         if (!delivery.run()) {
             print(stderr, messages::ExportFailed.arg(delivery.errorText()) + u'\n');

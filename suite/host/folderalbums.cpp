@@ -3,7 +3,6 @@
 #include "platform/winpath.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QSet>
 
 #include <algorithm>
@@ -24,16 +23,17 @@ QStringList photoFiles(const QString &folderHost, bool withSubfolders)
     for (const QString &name : folder.entryList(PhotoPatterns))
         files.append(folder.filePath(name));
     if (withSubfolders) {
-        const QStringList below =
-            QDir(folderHost).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        // Links are not followed, so a link to a folder above cannot loop.
+        const QStringList below = QDir(folderHost).entryList(
+            QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
         for (const QString &name : below)
             files += photoFiles(QDir(folderHost).filePath(name), true);
     }
     return files;
 }
 
-// The folder names of a path below a base folder (host paths); nothing
-// when the folder does not lie below it or is the base itself.
+// The folder names of a path below a base folder (host paths): none for
+// the base itself, nothing when the folder does not lie below it.
 std::optional<QStringList> namesBelow(const QString &folderHost, const QString &baseHost)
 {
     const QString relative = QDir(baseHost).relativeFilePath(folderHost);
@@ -82,7 +82,9 @@ bool readFolderAlbums(const QString &deliveryFolder, const QList<FolderAlbumPlan
         QSet<QString> taken; // a folder listed twice gives its photos once
         for (const PlannedFolder &folder : plan.folders) {
             const QString folderHost = QDir::cleanPath(win::toHostPath(folder.path));
-            if (folderHost.isEmpty() || !QFileInfo(folderHost).isDir())
+            // Only the delivery's own folders are taken in.
+            if (folderHost.isEmpty() || !QFileInfo(folderHost).isDir()
+                || !namesBelow(folderHost, rootHost))
                 return *error = folder.path, false;
             for (const QString &file : photoFiles(folderHost, folder.withSubfolders)) {
                 if (taken.contains(file))

@@ -18,7 +18,6 @@ struct PlannedFolder
 struct FolderAlbumPlan
 {
     QString name;                // albumname=
-    int photos = 0;              // photonum=, as counted when planning
     QString box;                 // box=: the box folder (2012 edition), else empty
     QList<PlannedFolder> folders;
 };
@@ -29,7 +28,8 @@ struct FolderAlbumPlan
 // keep the folders' order). A photo's 写真-大分類, 写真区分, ... are the
 // names of its folder's path below the box folder (2012 edition), else
 // below the delivery folder, down to five levels. False with the reason
-// in *error (the folder's path) when a planned folder is not there.
+// in *error (the folder's path) when a planned folder is not there or
+// lies outside the delivery folder.
 bool readFolderAlbums(const QString &deliveryFolder, const QList<FolderAlbumPlan> &plans,
                       QList<ImportAlbum> *albums, QString *error);
 

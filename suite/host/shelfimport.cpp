@@ -4,7 +4,6 @@
 #include "deliveryphotoxml.h"
 #include "filenames.h"
 #include "hostmessages.h"
-#include "hostpaths.h"
 
 #include "jetdao/cdaoexception.h"
 #include "photodb/koujimasterschema.h"
@@ -13,25 +12,23 @@
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "shelfstaging.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
 #include "suitedata/suitelayout.h"
+#include "suitedata/xmlelement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QXmlStreamReader>
 
 namespace host {
 
 namespace {
 
 const QString SettingsSection = QStringLiteral("XMLIN");
-// A folder name the suite never reads, so that a half-built bookshelf is
-// not seen.
-const QString ScratchSuffix = QStringLiteral(".importing");
 const QString IndexFileName = QStringLiteral("INDEX_C.XML");
 // The standard code a delivery's 適用要領基準 is taken back into, the code
 // of each ordering body the export names it by.
@@ -48,6 +45,9 @@ constexpr CriterionCode CriterionCodes[] = {
 constexpr int DefaultStandardCode = 25;
 constexpr int GovernmentBuilding2002Code = 4;
 constexpr int GovernmentBuilding2012Code = 28;
+// DeliveryReader plans at most this many folder albums; a larger size= is
+// not a plan it wrote.
+constexpr int MaxPlannedAlbums = 100;
 
 QString readSetting(const QString &key, const QString &file)
 {
@@ -71,7 +71,6 @@ FolderAlbumPlan readFolderAlbumPlan(int number, const QString &file)
     };
     FolderAlbumPlan plan;
     plan.name = text(QStringLiteral("albumname"));
-    plan.photos = value(QStringLiteral("photonum"));
     plan.box = text(QStringLiteral("box"));
     const int folders = value(QStringLiteral("foldernum"));
     for (int folder = 1; folder <= folders; ++folder)
@@ -80,28 +79,20 @@ FolderAlbumPlan readFolderAlbumPlan(int number, const QString &file)
     return plan;
 }
 
-// 工事名称, 工事番号 and 適用要領基準 of the delivery's index file into
-// kouji.xml's items; a missing or broken file leaves them empty.
+// The construction information of the delivery's index file into
+// kouji.xml; a missing or broken file leaves it empty.
 suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
 {
     suitedata::ShelfInfo info;
     info.standardCode = DefaultStandardCode;
-    QFile file(QDir(deliveryHostFolder).filePath(IndexFileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return info;
+    const QString path = QDir(deliveryHostFolder).filePath(IndexFileName);
+    QFile file(path);
+    suitedata::XmlElement root;
+    QString reason;
     // Index files are Shift_JIS as discs carry them.
-    QXmlStreamReader xml(win::fromAnsi(file.readAll()));
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
-        const QString name = xml.name().toString();
-        if (name == u"工事名称")
-            info.construction.title.constructionName = xml.readElementText().trimmed();
-        else if (name == u"工事番号")
-            info.construction.title.constructionNumber = xml.readElementText().trimmed();
-        else if (name == u"適用要領基準")
-            info.construction.basic.applicableStandard = xml.readElementText().trimmed();
-    }
+    if (file.open(QIODevice::ReadOnly)
+        && suitedata::readXmlText(win::fromAnsi(file.readAll()), path, &root, &reason))
+        info.construction = suitedata::readConstructionData(root);
     info.name = info.construction.title.constructionName;
     info.constructionNumber = info.construction.title.constructionNumber;
     for (const CriterionCode &entry : CriterionCodes) {
@@ -109,6 +100,13 @@ suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
             info.standardCode = entry.code;
     }
     return info;
+}
+
+// A file name of the delivery's XML as a name inside its folder: whatever
+// path it carries is dropped, so no file outside the folder is taken.
+QString nameInFolder(const QString &name)
+{
+    return name.mid(qMax(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\')) + 1);
 }
 
 // The photos of a standard delivery in delivery order: the items of
@@ -126,7 +124,7 @@ QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records
     for (const photodb::PhotoInfoRecord &record : records) {
         ImportPhoto photo;
         photo.item = xml.photos.value(record.fileName);
-        photo.sourceHost = pictures.filePath(record.fileName);
+        photo.sourceHost = pictures.filePath(nameInFolder(record.fileName));
         suitedata::ShelfPhoto &item = photo.item;
         item.fileName = japanese && !record.japaneseFileName.isEmpty() ? record.japaneseFileName
                                                                        : record.fileName;
@@ -142,7 +140,7 @@ QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records
         item.representative = record.representative;
         item.frequency = record.frequency;
         for (suitedata::ShelfDrawing &drawing : item.drawings) {
-            photo.drawingSources.append(drawings.filePath(drawing.fileName));
+            photo.drawingSources.append(drawings.filePath(nameInFolder(drawing.fileName)));
             if (japanese && !drawing.japaneseName.isEmpty())
                 drawing.fileName = drawing.japaneseName;
         }
@@ -160,53 +158,6 @@ int nextFreeShelf(const QDir &root)
     return number;
 }
 
-class ShelfBuilder
-{
-public:
-    ShelfBuilder(const QString &dataHostFolder, QString *error)
-        : m_final(dataHostFolder), m_scratch(dataHostFolder + ScratchSuffix), m_error(error)
-    {}
-    ~ShelfBuilder()
-    {
-        if (!m_done)
-            QDir(m_scratch).removeRecursively();
-    }
-    Q_DISABLE_COPY_MOVE(ShelfBuilder)
-
-    QString scratch() const { return m_scratch; }
-
-    bool start()
-    {
-        if (QFileInfo::exists(m_final) && !QDir(m_final).isEmpty())
-            return fail(messages::ShelfFolderNotEmpty.arg(m_final));
-        QDir(m_scratch).removeRecursively();
-        if (!QDir().mkpath(m_scratch))
-            return fail(messages::FolderNotMade.arg(m_scratch));
-        return true;
-    }
-
-    bool finish()
-    {
-        QDir().rmdir(m_final); // an empty folder named by the user
-        if (!QDir().rename(m_scratch, m_final))
-            return fail(messages::FolderNotRenamed.arg(m_scratch));
-        m_done = true;
-        return true;
-    }
-
-    bool fail(const QString &text)
-    {
-        *m_error = text;
-        return false;
-    }
-
-private:
-    QString m_final;
-    QString m_scratch;
-    QString *m_error;
-    bool m_done = false;
-};
-
 // Copies a file into the album folder under a name Windows takes, kept
 // apart from the names the folder already has; the name it got, or empty
 // when the copy failed.
@@ -218,12 +169,16 @@ QString copyInto(const QDir &album, const QString &source, const QString &wished
 }
 
 bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums,
+                 const ImportProgress &progress,
                  ImportSummary *summary, QString *error)
 {
     suitedata::ShelfPhotosWriter photos;
     const QDir data(dataHostFolder);
     if (!photos.create(data.filePath(suitedata::ShelfPhotosFileName.toString())))
         return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
+    int total = 0;
+    for (const ImportAlbum &album : albums)
+        total += int(album.photos.size());
     for (qsizetype index = 0; index < albums.size(); ++index) {
         const int albumNumber = int(index) + 1;
         const QString folder = QStringLiteral("album%1").arg(albumNumber);
@@ -254,6 +209,9 @@ bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums
             if (!photos.addPhoto(albumNumber, photo))
                 return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
             ++summary->photos;
+            summary->bytes += QFileInfo(album.filePath(photo.fileName)).size();
+            if (progress)
+                progress(summary->photos, total);
         }
     }
     if (!photos.commit())
@@ -274,10 +232,11 @@ suitedata::ShelfInfo governmentBuildingShelfInfo(const QString &deliveryHostFold
     return info;
 }
 
-// KOUJIMASTER.MDB beside the photo database (Windows paths).
+// KOUJIMASTER.MDB beside the photo database.
 QString classificationTreePath(const QString &photoDatabase)
 {
-    return photoDatabase.left(photoDatabase.lastIndexOf(u'\\') + 1)
+    const qsizetype folderEnd = qMax(photoDatabase.lastIndexOf(u'\\'), photoDatabase.lastIndexOf(u'/'));
+    return photoDatabase.left(folderEnd + 1)
         + QString::fromUtf16(koujimaster::FileName);
 }
 
@@ -346,15 +305,15 @@ std::optional<ImportSettings> readImportSettings(const QString &settingsFile)
         settings.naming = PhotoNaming::PhotoFileName;
     }
     if (settings.albums == AlbumMethod::PlannedFolders) {
-        settings.photoTotal = readSettingNumber(QStringLiteral("photonum"), settingsFile);
-        for (int album = 1; album <= settings.size; ++album)
+        for (int album = 1; album <= qMin(settings.size, MaxPlannedAlbums); ++album)
             settings.folderAlbums.append(readFolderAlbumPlan(album, settingsFile));
     }
     return settings;
 }
 
 bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
-                    const QString &photoDatabase, ImportSummary *summary, QString *error)
+                    const QString &photoDatabase, ImportSummary *summary, QString *error,
+                    const ImportProgress &progress)
 {
     *summary = ImportSummary();
     const QString deliveryHost = win::toHostPath(settings.deliveryFolder);
@@ -371,6 +330,7 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
     if (!planAlbums(settings, deliveryHost, photoDatabase, &albums, error))
         return false;
 
+    recoverInterruptedImports(rootHost);
     const int shelf = nextFreeShelf(QDir(rootHost));
     const QString profileName = suitedata::profileFolderName(shelf);
     const QString profileWin = win::joinPath(dataRoot, profileName);
@@ -378,34 +338,17 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
     const QString dataHost = win::toHostPath(dataWin);
     if (dataHost.isEmpty())
         return *error = messages::NoDriveMapsFolder.arg(dataWin), false;
-    const bool dataInProfile = QDir::cleanPath(dataHost) == QDir(rootHost).filePath(profileName);
 
-    ShelfBuilder data(dataHost, error);
-    if (!data.start() || !writeAlbums(data.scratch(), albums, summary, error))
-        return false;
     const suitedata::ShelfInfo info = settings.albums == AlbumMethod::PlannedFolders
         ? governmentBuildingShelfInfo(deliveryHost, settings.naming)
         : shelfInfoOf(deliveryHost);
-    if (!suitedata::writeShelfInfo(
-            QDir(data.scratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info, error))
-        return false;
-
-    // The profile folder comes into place last: readers stop at the first
-    // missing number, so the bookshelf appears whole or not at all.
-    ShelfBuilder profile(QDir(rootHost).filePath(profileName), error);
-    const QString profileScratch = dataInProfile ? data.scratch() : profile.scratch();
-    if (!dataInProfile && !profile.start())
-        return false;
-    const QString profileFile = win::joinPath(windowsPathOf(profileScratch),
-                                              suitedata::ShelfProfileFileName.toString());
-    if (!win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                        suitedata::DataDirKey.toString(), dataWin, profileFile,
-                                        win::ProfileEncoding::Utf16)
-        || !win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                           suitedata::ShelfNameKey.toString(), info.name,
-                                           profileFile, win::ProfileEncoding::Utf16))
-        return *error = messages::FileNotWritten.arg(profileFile), false;
-    if (!data.finish() || (!dataInProfile && !profile.finish()))
+    ShelfStaging staging(QDir(rootHost).filePath(profileName), dataHost);
+    if (!staging.start(dataWin, info.name, error)
+        || !writeAlbums(staging.dataScratch(), albums, progress, summary, error)
+        || !suitedata::writeShelfInfo(
+            QDir(staging.dataScratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info,
+            error)
+        || !staging.commit(error))
         return false;
     summary->shelf = shelf;
     summary->dataFolder = dataWin;

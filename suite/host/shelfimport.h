@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Carries out DeliveryReader's G_INPUTXML.dat: a delivery's photos with
@@ -29,7 +30,6 @@ struct ImportSettings
     AlbumMethod albums = AlbumMethod::ByCount;
     int size = 0;           // photos per album, the class depth, or the planned albums
     PhotoNaming naming = PhotoNaming::PhotoFileName;
-    int photoTotal = 0;     // photonum= of a government-building delivery
     QList<FolderAlbumPlan> folderAlbums; // its [ALBUMn] sections, the first size of them
 };
 
@@ -42,16 +42,22 @@ struct ImportSummary
     int shelf = -1;    // the new bookshelf's profile folder number
     QString dataFolder;
     int albums = 0;
-    int photos = 0;     // imported, or referenced for reference only
+    int photos = 0;    // imported, or referenced for reference only
+    qint64 bytes = 0;  // of the photos copied
 };
+
+// Called after each photo copied with the count done and the total.
+using ImportProgress = std::function<void(int done, int total)>;
 
 // Imports into the data root (Windows form) from the photo database (a
 // Windows path; KOUJIMASTER.MDB is read beside it for albums by
-// classification). The bookshelf is built under scratch names and renamed
-// into place at the end, so that on failure the suite's data stays as it
-// was; false with the reason in *error then. Reference only changes
-// nothing and counts the delivery's photos.
+// classification). The bookshelf comes whole or not at all
+// (shelfstaging.h), so that on failure the suite's data stays as it was;
+// false with the reason in *error then. What imports killed earlier left
+// is taken away first. Reference only changes nothing and counts the
+// delivery's photos.
 bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
-                    const QString &photoDatabase, ImportSummary *summary, QString *error);
+                    const QString &photoDatabase, ImportSummary *summary, QString *error,
+                    const ImportProgress &progress = {});
 
 } // namespace host

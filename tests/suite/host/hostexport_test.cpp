@@ -29,6 +29,9 @@
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QSet>
+
+#include <algorithm>
 #include <QXmlStreamReader>
 
 namespace {
@@ -46,7 +49,7 @@ protected:
         sample.root = hostPath(QStringLiteral("suite"));
         sample.shelves = 2;
         sample.albums = Albums;
-        sample.photos = PhotosPerAlbum;
+        sample.photos = m_photosPerAlbum;
         sample.standardCode = standardCode;
         QString error;
         ASSERT_TRUE(sample.write(&error)) << error.toStdString();
@@ -63,8 +66,12 @@ protected:
             albums.append({hostPath(QStringLiteral("suite/shelves/shelf01")), number,
                            QStringLiteral("D:\\suite\\shelves\\shelf01\\album%1")
                                .arg(number, 3, 10, QLatin1Char('0'))});
-        ASSERT_EQ(workstree::buildPhotoDatabase(albums, &error), Photos) << error.toStdString();
+        ASSERT_EQ(workstree::buildPhotoDatabase(albums, &error), Albums * m_photosPerAlbum)
+            << error.toStdString();
     }
+
+    // Photos in each generated album.
+    int m_photosPerAlbum = PhotosPerAlbum;
 
     // G_OUTPUTXML.dat as the wizard writes it, with options added to OPTION.
     void writeSettings(int standardCode, const QStringList &options)
@@ -498,64 +505,83 @@ TEST_F(HostExportTest, MissingSettingsOrPhotoFilesFailWithoutAFalseSuccess)
     QDir(hostPath(QStringLiteral("suite/shelves/shelf01/album002"))).removeRecursively();
     EXPECT_NE(carryOut(), 0);
 
-    // The database library's failure is reported, not left to end the process.
+    // The database's failure is reported, not thrown past the host: a missing
+    // G_PHOTO.mdb and one that is no database.
+    QDir(hostPath(QStringLiteral("out"))).removeRecursively();
+    ASSERT_TRUE(QFile::remove(tempHostPath(QStringLiteral("G_PHOTO.mdb"))));
+    EXPECT_NE(carryOut(), 0);
+    EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("out/PHOTO/PHOTO.XML"))));
     writeFile(QStringLiteral("temp/G_PHOTO.mdb"), "not a database");
     EXPECT_NE(carryOut(), 0);
 }
 
 } // namespace
 
+// Code 25 with photos enough to have reference drawings, with and without
+// the Japanese names: the delivery read as DeliveryReader reads it,
+// imported by count under either file name, exported again gives the same
+// PHOTO.XML and the same photo and drawing files.
 TEST_F(HostExportTest, AnExportImportedIntoANewBookshelfExportsTheSamePhotos)
 {
-    makeShelves(25);
-    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
-    ASSERT_EQ(carryOut(), 0);
-    const QString first = photoXml();
+    m_photosPerAlbum = 12;
+    const int photoCount = Albums * m_photosPerAlbum;
+    struct Round
+    {
+        const char *japaneseNames; // jname=
+        host::PhotoNaming naming;
+    };
+    for (const Round round : {Round{"0", host::PhotoNaming::PhotoFileName},
+                              Round{"1", host::PhotoNaming::JapaneseFileName}}) {
+        SCOPED_TRACE(round.japaneseNames);
+        for (const QString &folder : {QStringLiteral("out"), QStringLiteral("first"),
+                                      QStringLiteral("suite"), QStringLiteral("imported")})
+            QDir(hostPath(folder)).removeRecursively();
+        makeShelves(25);
+        writeSettings(25, {QStringLiteral("jname=") + QLatin1String(round.japaneseNames),
+                           QStringLiteral("xml=0")});
+        ASSERT_EQ(carryOut(), 0);
+        const QString first = photoXml();
+        ASSERT_TRUE(first.contains(QStringLiteral("<参考図ファイル名>")));
 
-    // The delivery read as DeliveryReader reads it, imported by count.
-    DeliveryImport read(winPath(QStringLiteral("out")), 0);
-    ASSERT_TRUE(read.run()) << read.errorText().toStdString();
-    host::ImportSettings settings;
-    settings.deliveryFolder = winPath(QStringLiteral("out"));
-    settings.shelfFolder = winPath(QStringLiteral("imported"));
-    settings.size = PhotosPerAlbum;
-    host::ImportSummary summary;
-    QString error;
-    ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), settings,
-                                     tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
-                                     &error))
-        << error.toStdString();
-    EXPECT_EQ(summary.photos, Photos);
-    EXPECT_EQ(summary.albums, Albums);
-    EXPECT_EQ(summary.dataFolder, winPath(QStringLiteral("imported")));
-    suitedata::ShelfInfo imported;
-    ASSERT_TRUE(suitedata::readShelfInfo(hostPath(QStringLiteral("imported/kouji.xml")), &imported));
-    suitedata::ShelfInfo exported;
-    ASSERT_TRUE(
-        suitedata::readShelfInfo(hostPath(QStringLiteral("suite/shelves/shelf01/kouji.xml")), &exported));
-    EXPECT_EQ(imported.name, exported.name);
-    EXPECT_EQ(imported.constructionNumber, exported.constructionNumber);
+        DeliveryImport read(winPath(QStringLiteral("out")), 0);
+        ASSERT_TRUE(read.run()) << read.errorText().toStdString();
+        host::ImportSettings settings;
+        settings.deliveryFolder = winPath(QStringLiteral("out"));
+        settings.shelfFolder = winPath(QStringLiteral("imported"));
+        settings.size = m_photosPerAlbum;
+        settings.naming = round.naming;
+        host::ImportSummary summary;
+        QString error;
+        ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), settings,
+                                         tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary,
+                                         &error))
+            << error.toStdString();
+        EXPECT_EQ(summary.photos, photoCount);
+        EXPECT_EQ(summary.albums, Albums);
+        EXPECT_EQ(summary.dataFolder, winPath(QStringLiteral("imported")));
+        suitedata::ShelfInfo imported;
+        ASSERT_TRUE(suitedata::readShelfInfo(hostPath(QStringLiteral("imported/kouji.xml")), &imported));
+        suitedata::ShelfInfo exported;
+        ASSERT_TRUE(suitedata::readShelfInfo(
+            hostPath(QStringLiteral("suite/shelves/shelf01/kouji.xml")), &exported));
+        EXPECT_EQ(imported.name, exported.name);
+        EXPECT_EQ(imported.constructionNumber, exported.constructionNumber);
 
-    suitedata::ShelfPhotosReader photos;
-    ASSERT_TRUE(photos.open(hostPath(QStringLiteral("imported/photos.db"))));
-    const QList<suitedata::ShelfAlbum> albums = photos.albums();
-    ASSERT_EQ(albums.size(), Albums);
-
-    // Exported again from the new bookshelf: the same PHOTO.XML and photos.
-    QString buildError;
-    QList<workstree::ChosenAlbum> chosen;
-    for (const suitedata::ShelfAlbum &album : albums)
-        chosen.append({hostPath(QStringLiteral("imported")), album.number,
-                       winPath(QStringLiteral("imported/") + album.folder)});
-    ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), Photos)
-        << buildError.toStdString();
-    ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
-    ASSERT_EQ(carryOut(), 0);
-    EXPECT_EQ(photoXml(), first);
-    for (int serial = 1; serial <= Photos; ++serial) {
-        const QString name = QStringLiteral("/PHOTO/PIC/P%1.JPG").arg(serial, 7, 10, QLatin1Char('0'));
-        EXPECT_EQ(readFile(QStringLiteral("out") + name), readFile(QStringLiteral("first") + name))
-            << name.toStdString();
+        suitedata::ShelfPhotosReader photos;
+        ASSERT_TRUE(photos.open(hostPath(QStringLiteral("imported/photos.db"))));
+        const QList<suitedata::ShelfAlbum> albums = photos.albums();
+        ASSERT_EQ(albums.size(), Albums);
+        QList<workstree::ChosenAlbum> chosen;
+        for (const suitedata::ShelfAlbum &album : albums)
+            chosen.append({hostPath(QStringLiteral("imported")), album.number,
+                           winPath(QStringLiteral("imported/") + album.folder)});
+        QString buildError;
+        ASSERT_EQ(workstree::buildPhotoDatabase(chosen, &buildError), photoCount)
+            << buildError.toStdString();
+        ASSERT_TRUE(QDir().rename(hostPath(QStringLiteral("out")), hostPath(QStringLiteral("first"))));
+        ASSERT_EQ(carryOut(), 0);
+        EXPECT_EQ(photoXml(), first);
+        EXPECT_EQ(treeOf(QStringLiteral("out")), treeOf(QStringLiteral("first")));
     }
 }
 
@@ -619,4 +645,60 @@ TEST_F(HostExportTest, AGovernmentBuildingExportReadBackByTheWizardExportsTheSam
         ASSERT_EQ(carryOut(), 0);
         EXPECT_EQ(treeOf(QStringLiteral("out")), first);
     }
+}
+
+// Albums by classification from the tree the real wizard leaves: the
+// delivery read along the standard route, 写真-大分類, 写真区分 and 工種
+// chosen on the album method page. One album per group, in the tree's
+// (ascending) order, each holding exactly the photos of its group.
+TEST_F(HostExportTest, ClassificationAlbumsFollowTheTreeTheWizardLeaves)
+{
+    m_photosPerAlbum = 12;
+    makeShelves(25);
+    writeSettings(25, {QStringLiteral("jname=0"), QStringLiteral("xml=0")});
+    ASSERT_EQ(carryOut(), 0);
+    QByteArray output;
+    ASSERT_EQ(runScripted(programPath(QStringLiteral("DeliveryReader")),
+                          {QStringLiteral("D:\\suite"), QStringLiteral("0"), QStringLiteral("0")},
+                          "text 1001 D:\\out\nnext\nexpect-page 130\nnext\nexpect-page 136\n"
+                          "next\nexpect-page 134\nclick 1010\nclick 1021\nnext\nexpect-page 133\n"
+                          "next\nexpect-page 141\nfinish\n",
+                          &output),
+              1)
+        << output.toStdString();
+    ASSERT_TRUE(QFileInfo::exists(tempHostPath(QStringLiteral("KOUJIMASTER.MDB"))));
+
+    const std::optional<host::ImportSettings> settings =
+        host::readImportSettings(tempWinPath() + QStringLiteral("G_INPUTXML.dat"));
+    ASSERT_TRUE(settings);
+    ASSERT_EQ(settings->albums, host::AlbumMethod::ByClassification);
+    ASSERT_EQ(settings->size, 2);
+    host::ImportSummary summary;
+    QString error;
+    ASSERT_TRUE(host::importDelivery(winPath(QStringLiteral("suite")), *settings,
+                                     tempWinPath() + QStringLiteral("G_PHOTO.mdb"), &summary, &error))
+        << error.toStdString();
+    EXPECT_EQ(summary.photos, Albums * m_photosPerAlbum);
+
+    suitedata::ShelfPhotosReader photos;
+    ASSERT_TRUE(photos.open(hostPath(QStringLiteral("suite/data2/photos.db"))));
+    QList<QStringList> groups;
+    for (const suitedata::ShelfAlbum &album : photos.albums()) {
+        suitedata::AlbumInfo info;
+        ASSERT_TRUE(suitedata::readAlbumInfo(
+            hostPath(QStringLiteral("suite/data2/") + album.folder + QStringLiteral("/KOUJI.XML")), &info));
+        const QList<suitedata::ShelfPhoto> held = photos.photos(album.number);
+        ASSERT_FALSE(held.isEmpty());
+        for (const suitedata::ShelfPhoto &photo : held) {
+            QStringList group{photo.majorClass, photo.category, photo.workType};
+            group.removeAll(QString());
+            EXPECT_EQ(group.join(u' '), info.label) << photo.fileName.toStdString();
+        }
+        groups.append(info.label.split(u' '));
+    }
+    QList<QStringList> sorted = groups;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(groups, sorted);
+    EXPECT_GT(groups.size(), 2);
+    EXPECT_EQ(QSet<QStringList>(groups.begin(), groups.end()).size(), groups.size());
 }

@@ -7,6 +7,7 @@
 
 #include "photodb/photodbschema.h"
 #include "platform/codepage.h"
+#include "importalbums.h"
 #include "shelfimport.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
@@ -407,6 +408,72 @@ TEST_F(HostImportTest, ReferenceOnlyLeavesTheSuitesDataAsItWas)
     QString error;
     EXPECT_FALSE(import(&summary, &error));
     EXPECT_FALSE(QFileInfo::exists(hostPath(QStringLiteral("shelf"))));
+}
+
+// Photos whose classification stops early: no 写真-大分類 at all, or no
+// 工種 when grouping by 工種 alone.
+TEST(ClassificationAlbums, PhotosWithoutTheLevelsGoByWhatTheyHave)
+{
+    const auto photo = [](const char *major, const char *category, const char *workType) {
+        host::ImportPhoto photo;
+        photo.item.fileName = text(major) + text(category) + text(workType);
+        photo.item.majorClass = text(major);
+        photo.item.category = text(category);
+        photo.item.workType = text(workType);
+        return photo;
+    };
+    const QList<host::ImportPhoto> photos{photo("", "", ""), photo("施工状況写真", "着手前", ""),
+                                          photo("施工状況写真", "着手前", "舗装工")};
+    const auto labels = [&photos](int level) {
+        QStringList result;
+        for (const host::ImportAlbum &album : host::albumsByClassification(photos, level, std::nullopt))
+            result.append(album.label + u':' + QString::number(album.photos.size()));
+        return result;
+    };
+    EXPECT_EQ(labels(1), (QStringList{QStringLiteral("（分類なし）:1"), QStringLiteral("施工状況写真 着手前:2")}));
+    EXPECT_EQ(labels(host::WorkTypeOnlyLevel),
+              (QStringList{QStringLiteral("（分類なし）:1"), QStringLiteral("施工状況写真 着手前:1"),
+                           QStringLiteral("舗装工:1")}));
+}
+
+// A photo folder PHOTO.XML names outside the delivery is not followed:
+// the photos come from the delivery's own PHOTO\PIC.
+TEST_F(HostImportTest, PhotoXmlCannotLeadOutsideTheDelivery)
+{
+    QByteArray xml = readFile(QStringLiteral("deliv/PHOTO/PHOTO.XML"));
+    xml.replace(win::toAnsi(QStringLiteral("<写真フォルダ名>PHOTO/PIC</写真フォルダ名>")),
+                win::toAnsi(QStringLiteral("<写真フォルダ名>../outside</写真フォルダ名>")));
+    writeFile(QStringLiteral("deliv/PHOTO/PHOTO.XML"), xml);
+    for (const SamplePhoto &photo : Photos)
+        writeFile(QStringLiteral("outside/") + text(photo.fileName), "not the delivery's");
+    writeSettings(Cases[0]);
+    host::ImportSummary summary;
+    QString error;
+    ASSERT_TRUE(import(&summary, &error)) << error.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("suite/data/album1/P0000001.JPG")),
+              photoBytes(QStringLiteral("P0000001.JPG")));
+}
+
+// The planned folders must be the delivery's own and still there.
+TEST_F(HostImportTest, APlannedFolderMissingOrOutsideTheDeliveryMakesNoBookshelf)
+{
+    makeFolder(QStringLiteral("elsewhere"));
+    writeFile(QStringLiteral("elsewhere/IMG_0009.JPG"), photoBytes(QStringLiteral("elsewhere")));
+    const QString planned = winPath(QStringLiteral("営繕\\工事Ｃ\\02_設備\\電気"));
+    for (const QString &folder : {winPath(QStringLiteral("営繕\\工事Ｃ\\02_設備\\ガス")),
+                                  winPath(QStringLiteral("elsewhere"))}) {
+        SCOPED_TRACE(folder.toStdString());
+        writeSettings(Cases[5]);
+        QByteArray settings = readFile(QStringLiteral("temp/G_INPUTXML.dat"));
+        settings.replace(utf16le(QStringLiteral("1=") + planned, false),
+                         utf16le(QStringLiteral("1=") + folder, false));
+        writeFile(QStringLiteral("temp/G_INPUTXML.dat"), settings);
+        host::ImportSummary summary;
+        QString error;
+        EXPECT_FALSE(import(&summary, &error));
+        EXPECT_TRUE(error.contains(folder)) << error.toStdString();
+        EXPECT_TRUE(QDir(hostPath(QStringLiteral("suite"))).isEmpty());
+    }
 }
 
 } // namespace
