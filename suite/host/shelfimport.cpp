@@ -5,6 +5,7 @@
 #include "platform/profile.h"
 #include "platform/winpath.h"
 #include "hostpaths.h"
+#include "photocopy.h"
 #include "shelfstaging.h"
 #include "photodb/photoinfotable.h"
 #include "suitedata/albuminfo.h"
@@ -163,12 +164,13 @@ bool writeAlbums(const QString &dataHostFolder, const QString &deliveryHostFolde
         const suitedata::ShelfPhoto photo = shelfPhotoOf(record, settings.naming, dates);
         const QString source = pictures.filePath(record.fileName);
         const QString target = QDir(data.filePath(folder)).filePath(photo.fileName);
-        if (!QFile::copy(source, target))
+        qint64 copied = 0;
+        if (!copyPhotoFile(source, target, &copied))
             return *error = QStringLiteral("The photo %1 cannot be copied.").arg(source), false;
         if (!photos.addPhoto(albumNumber, photo))
             return *error = photos.errorText(), false;
         ++summary->photos;
-        summary->bytes += QFileInfo(target).size();
+        summary->bytes += copied;
         if (progress)
             progress(summary->photos, int(records.size()));
     }

@@ -1,6 +1,7 @@
 #include "shelfstaging.h"
 
 #include "hostpaths.h"
+#include "photocopy.h"
 
 #include "platform/profile.h"
 #include "platform/winpath.h"
@@ -139,6 +140,12 @@ bool ShelfStaging::start(const QString &dataDir, const QString &shelfName, QStri
 
 bool ShelfStaging::commit(QString *error)
 {
+    // On disk before the renames, lest a power failure leave a bookshelf
+    // that has taken effect with files never written.
+    const QString profileScratch = m_profile + ScratchSuffix;
+    if (!syncVolume(dataScratch()) || !syncVolume(profileScratch))
+        return fail(QStringLiteral("The folder %1 cannot be written to disk.").arg(dataScratch()),
+                    error);
     if (separateData()) {
         // An empty folder the user named gives way to the data folder; the
         // destructor gives it back should the import fail after all.
@@ -148,7 +155,6 @@ bool ShelfStaging::commit(QString *error)
             return fail(QStringLiteral("The folder %1 cannot be renamed.").arg(dataScratch()), error);
         m_dataPlaced = true;
     }
-    const QString profileScratch = m_profile + ScratchSuffix;
     if (!QDir().rename(profileScratch, m_profile))
         return fail(QStringLiteral("The folder %1 cannot be renamed.").arg(profileScratch), error);
     m_committed = true;

@@ -34,4 +34,9 @@ bool ensureStandardDelivery(const QString &folder, int photos,
                             const std::function<bool(const QString &, int)> &generate
                             = generateStandardDelivery);
 
+// Wall seconds `cp -r` takes to copy the folders into target (made
+// afresh): the measure a copying step is set beside. Negative when cp
+// fails.
+double copySeconds(const QStringList &folders, const QString &target);
+
 } // namespace bench
