@@ -39,6 +39,7 @@ inline constexpr QStringView ShelfFolderNotEmpty = u"本棚作成フォルダが
 inline constexpr QStringView FolderNotMade = u"フォルダを作成できません: %1";
 inline constexpr QStringView FolderNotRenamed = u"フォルダの名前を変更できません: %1";
 inline constexpr QStringView FileNotWritten = u"ファイルを書き込めません: %1";
+inline constexpr QStringView FolderNotSynced = u"フォルダをディスクに書き込めません: %1";
 inline constexpr QStringView AlbumNotWritten = u"アルバムを書き込めません: %1";
 inline constexpr QStringView PhotoNotCopied = u"写真をコピーできません: %1";
 inline constexpr QStringView DrawingNotCopied = u"参考図をコピーできません: %1";

@@ -4,6 +4,8 @@
 #include "deliveryphotoxml.h"
 #include "filenames.h"
 #include "hostmessages.h"
+#include "photocopy.h"
+#include "shelfstaging.h"
 
 #include "jetdao/cdaoexception.h"
 #include "photodb/koujimasterschema.h"
@@ -12,7 +14,6 @@
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
-#include "shelfstaging.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
@@ -162,10 +163,14 @@ int nextFreeShelf(const QDir &root)
 // apart from the names the folder already has; the name it got, or empty
 // when the copy failed.
 QString copyInto(const QDir &album, const QString &source, const QString &wished,
-                 QSet<QString> *taken)
+                 QSet<QString> *taken, qint64 *bytes)
 {
     const QString target = uniquePath(album, windowsName(wished), taken);
-    return QFile::copy(source, target) ? QFileInfo(target).fileName() : QString();
+    qint64 copied = 0;
+    if (!copyPhotoFile(source, target, &copied))
+        return {};
+    *bytes += copied;
+    return QFileInfo(target).fileName();
 }
 
 bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums,
@@ -196,20 +201,19 @@ bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums
         QSet<QString> taken;
         for (const ImportPhoto &planned : albums[index].photos) {
             suitedata::ShelfPhoto photo = planned.item;
-            photo.fileName = copyInto(album, planned.sourceHost, photo.fileName, &taken);
+            photo.fileName = copyInto(album, planned.sourceHost, photo.fileName, &taken, &summary->bytes);
             if (photo.fileName.isEmpty())
                 return *error = messages::PhotoNotCopied.arg(planned.sourceHost), false;
             for (qsizetype drawing = 0; drawing < photo.drawings.size(); ++drawing) {
                 const QString source = planned.drawingSources.value(drawing);
                 QString &name = photo.drawings[drawing].fileName;
-                name = copyInto(album, source, name, &taken);
+                name = copyInto(album, source, name, &taken, &summary->bytes);
                 if (name.isEmpty())
                     return *error = messages::DrawingNotCopied.arg(source), false;
             }
             if (!photos.addPhoto(albumNumber, photo))
                 return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
             ++summary->photos;
-            summary->bytes += QFileInfo(album.filePath(photo.fileName)).size();
             if (progress)
                 progress(summary->photos, total);
         }

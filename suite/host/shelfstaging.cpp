@@ -1,6 +1,7 @@
 #include "shelfstaging.h"
 
 #include "hostpaths.h"
+#include "photocopy.h"
 
 #include "platform/profile.h"
 #include "platform/winpath.h"
@@ -141,6 +142,11 @@ bool ShelfStaging::start(const QString &dataDir, const QString &shelfName, QStri
 
 bool ShelfStaging::commit(QString *error)
 {
+    // On disk before the renames, lest a power failure leave a bookshelf
+    // that has taken effect with files never written.
+    const QString profileScratch = m_profile + ScratchSuffix;
+    if (!syncVolume(dataScratch()) || !syncVolume(profileScratch))
+        return fail(messages::FolderNotSynced.arg(dataScratch()), error);
     if (separateData()) {
         // An empty folder the user named gives way to the data folder; the
         // destructor gives it back should the import fail after all.
@@ -150,7 +156,6 @@ bool ShelfStaging::commit(QString *error)
             return fail(messages::FolderNotRenamed.arg(dataScratch()), error);
         m_dataPlaced = true;
     }
-    const QString profileScratch = m_profile + ScratchSuffix;
     if (!QDir().rename(profileScratch, m_profile))
         return fail(messages::FolderNotRenamed.arg(profileScratch), error);
     m_committed = true;

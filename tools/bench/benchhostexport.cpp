@@ -15,7 +15,6 @@
 #include "suitesample.h"
 
 #include <QDir>
-#include <QProcess>
 
 #include <cstdio>
 
@@ -87,14 +86,10 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
                 what, delivery.summary().photos, seconds, watch.cpu(), readSeconds, mb,
                 mb / seconds);
     if (!xmlOnly) {
-        const QString copy = scratch + QStringLiteral("/cp-%1").arg(photos);
-        QDir().mkpath(copy);
-        const BenchStopwatch cp;
-        if (QProcess::execute(QStringLiteral("cp"),
-                              QStringList{QStringLiteral("-r")} + albumFolders + QStringList{copy})
-            != 0)
+        const double cpSeconds
+            = bench::copySeconds(albumFolders, scratch + QStringLiteral("/cp-%1").arg(photos));
+        if (cpSeconds < 0)
             return false;
-        const double cpSeconds = cp.wall();
         std::printf("%-26s %7d photos %8.3f s                %7.1f MB/s\n", "cp -r of the albums",
                     photos, cpSeconds, mb / cpSeconds);
     }

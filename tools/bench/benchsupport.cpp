@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
@@ -151,6 +154,18 @@ int Bench::forEachSize(const QList<int> &sizes, const std::function<bool(int)> &
 void printTimed(const char *what, const BenchStopwatch &watch)
 {
     std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, watch.wall(), watch.cpu());
+}
+
+double copySeconds(const QStringList &folders, const QString &target)
+{
+    QDir(target).removeRecursively(); // a copy of an earlier run would be overwritten
+    QDir().mkpath(target);
+    QElapsedTimer timer;
+    timer.start();
+    if (QProcess::execute(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + folders + QStringList{target})
+        != 0)
+        return -1;
+    return timer.nsecsElapsed() / 1e9;
 }
 
 } // namespace bench
