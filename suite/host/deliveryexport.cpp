@@ -4,6 +4,7 @@
 #include "deliverystandard.h"
 #include "deliveryxml.h"
 #include "filenames.h"
+#include "hostmessages.h"
 #include "officialdtds.h"
 #include "otherdataxml.h"
 #include "photostylesheet.h"
@@ -37,7 +38,7 @@ bool DeliveryExport::run()
 {
     const QString rootHost = win::toHostPath(m_settings.folder);
     if (rootHost.isEmpty()) {
-        m_errorText = QStringLiteral("%1: no drive maps the output folder").arg(m_settings.folder);
+        m_errorText = messages::NoDriveMapsFolder.arg(m_settings.folder);
         return false;
     }
     m_summary = ExportSummary();
@@ -220,7 +221,7 @@ bool DeliveryExport::writeFile(const QString &hostPath, const QByteArray &bytes)
     QFile file(hostPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
         || !file.flush()) {
-        m_errorText = QStringLiteral("%1: %2").arg(hostPath, file.errorString());
+        m_errorText = messages::FileNotWrittenBecause.arg(hostPath, file.errorString());
         return false;
     }
     m_summary.bytes += bytes.size();
@@ -238,8 +239,8 @@ bool DeliveryExport::copyFile(const QString &sourceHost, const QString &targetHo
                                std::filesystem::copy_options::overwrite_existing, failure);
     const std::uintmax_t size = failure ? 0 : std::filesystem::file_size(source, failure);
     if (failure) {
-        m_errorText = QStringLiteral("%1 → %2: %3")
-                          .arg(sourceHost, targetHost, QString::fromStdString(failure.message()));
+        m_errorText = messages::FileNotCopied.arg(sourceHost, targetHost,
+                                                 QString::fromStdString(failure.message()));
         return false;
     }
     m_summary.bytes += qint64(size);
@@ -250,7 +251,7 @@ bool DeliveryExport::makeFolder(const QString &hostPath)
 {
     if (QDir().mkpath(hostPath))
         return true;
-    m_errorText = QStringLiteral("%1: the folder cannot be made").arg(hostPath);
+    m_errorText = messages::FolderNotMade.arg(hostPath);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "exportsource.h"
 
+#include "hostmessages.h"
+
 #include "calsdb/calsdatabase.h"
 #include "calsdb/calsschema.h"
 #include "jetdao/jetdao.h"
@@ -63,8 +65,7 @@ public:
             if (shelfAlbum.folder.compare(album.fileName(), Qt::CaseInsensitive) == 0)
                 return &*m_albums.insert(albumHost, reader.photos(shelfAlbum.number));
         }
-        *error = QStringLiteral("%1: the album is not in its bookshelf's %2")
-                     .arg(albumHost, suitedata::ShelfPhotosFileName);
+        *error = messages::AlbumNotInShelf.arg(albumHost, suitedata::ShelfPhotosFileName);
         return nullptr;
     }
 
@@ -90,7 +91,7 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
     for (const QString &folder : folders) {
         const QString albumHost = win::toHostPath(folder);
         if (albumHost.isEmpty()) {
-            *error = QStringLiteral("%1: no drive maps the album folder").arg(folder);
+            *error = messages::NoDriveMapsFolder.arg(folder);
             return false;
         }
         const QList<suitedata::ShelfPhoto> *photos = shelves.albumPhotos(albumHost, error);
@@ -98,8 +99,7 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
             return false;
         const qsizetype index = taken[albumHost]++;
         if (index >= photos->size()) {
-            *error = QStringLiteral("%1: G_PHOTO.mdb lists more photos than the album holds")
-                         .arg(folder);
+            *error = messages::MorePhotosThanAlbum.arg(folder);
             return false;
         }
         if (!labels.contains(albumHost)) {
@@ -111,7 +111,7 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
         source->photos.append({albumHost, labels.value(albumHost), photos->at(index)});
     }
     if (source->photos.isEmpty()) {
-        *error = QStringLiteral("%1 lists no photo").arg(photoDatabase);
+        *error = messages::NoPhotoListed.arg(photoDatabase);
         return false;
     }
     const QString shelfHost = QFileInfo(source->photos.first().albumHostFolder).absolutePath();
@@ -125,8 +125,7 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
 bool readOtherData(const QString &calsFolder, ExportSource *source, QString *error)
 {
     if (calsFolder.isEmpty()) {
-        *error = QStringLiteral("othrsData=1, but no folder of %1 is known")
-                     .arg(QString::fromUtf16(calsdb::FileName));
+        *error = messages::NoCalsFolder.arg(QString::fromUtf16(calsdb::FileName));
         return false;
     }
     QString folder = calsFolder;
@@ -134,7 +133,7 @@ bool readOtherData(const QString &calsFolder, ExportSource *source, QString *err
         folder.chop(1);
     const QString database = folder + u'\\' + QString::fromUtf16(calsdb::FileName);
     if (!calsdb::readRegistrations(database, &source->registrations, error)) {
-        *error = QStringLiteral("%1: %2").arg(database, *error);
+        *error = messages::DatabaseUnreadable.arg(database, *error);
         return false;
     }
     source->calsFolder = folder;

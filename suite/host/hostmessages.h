@@ -46,4 +46,14 @@ inline constexpr QStringView DrawingNotCopied = u"参考図をコピーできま
 inline constexpr QStringView PhotosNotWritten = u"写真情報を書き込めません: %1";
 inline constexpr QStringView PlannedFolderMissing = u"アルバムに計画されたフォルダがありません: %1";
 
+inline constexpr QStringView FileNotWrittenBecause = u"ファイルを書き込めません: %1（%2）";
+inline constexpr QStringView FileNotCopied = u"ファイルをコピーできません: %1 → %2（%3）";
+inline constexpr QStringView AlbumNotInShelf = u"アルバムが本棚の %2 にありません: %1";
+inline constexpr QStringView MorePhotosThanAlbum = u"G_PHOTO.mdb にアルバムより多くの写真があります: %1";
+inline constexpr QStringView NoPhotoListed = u"写真が 1 枚もありません: %1";
+inline constexpr QStringView NoCalsFolder = u"othrsData=1 ですが、%1 のフォルダがわかりません。";
+inline constexpr QStringView RegisteredFileNotMapped =
+    u"ドライブに割り当てられていないファイルです: %1（登録 %2）";
+inline constexpr QStringView TooManyOtherSubfolders = u"CALS.mdb: その他のサブフォルダが %1 を超えています。";
+
 } // namespace host::messages

@@ -1,5 +1,7 @@
 #include "otherdataplan.h"
 
+#include "hostmessages.h"
+
 #include "platform/winpath.h"
 
 #include <QFileInfo>
@@ -50,8 +52,7 @@ public:
             : m_calsFolder + u'\\' + file.path;
         const QString sourceHost = win::toHostPath(windowsPath);
         if (sourceHost.isEmpty()) {
-            *m_error = QStringLiteral("%1 (registration %2): no drive maps the file")
-                           .arg(windowsPath)
+            *m_error = messages::RegisteredFileNotMapped.arg(windowsPath)
                            .arg(registration.id);
             return std::nullopt;
         }
@@ -159,8 +160,7 @@ bool planOtherData(const QList<calsdb::Registration> &registrations, const QStri
                                           });
             if (subfolder == plan->others.end()) {
                 if (plan->others.size() >= MaxSubfolders) {
-                    *error = QStringLiteral("CALS.mdb: more than %1 subfolders of other documents")
-                                 .arg(MaxSubfolders);
+                    *error = messages::TooManyOtherSubfolders.arg(QString::number(MaxSubfolders));
                     return false;
                 }
                 plan->others.append({QString::fromUtf16(OriginalFolderName)
