@@ -74,7 +74,7 @@ int runExportCommand(const QStringList &arguments)
     }
     // Without --code, the standard the bookshelf itself follows.
     const int code = parser.isSet(codeOption) ? *givenCode : shelfStandardCode(dataFolder);
-    if (code <= 0) {
+    if (!parser.isSet(codeOption) && code <= 0) {
         print(stderr, messages::NoShelfCode.arg(QString::number(line->shelf)) + u'\n');
         return CommandFailed;
     }

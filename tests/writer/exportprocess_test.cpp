@@ -217,6 +217,8 @@ TEST_F(ExportProcessTest, HostLeavesTheAlbumListTheAlbumPageReads)
         {QStringLiteral("export"), root, shelf, QStringLiteral("7"), QStringLiteral("--code"),
          QStringLiteral("28")},
         {QStringLiteral("import"), root, shelf, QStringLiteral("-1")},
+        // Without --code, a bookshelf whose kouji.xml is gone has no code.
+        {QStringLiteral("export"), root, shelf, QStringLiteral("1")},
     };
     for (const QStringList &arguments : refused)
         EXPECT_EQ(hostRun(arguments).first, 2) << arguments.join(u' ').toStdString();
