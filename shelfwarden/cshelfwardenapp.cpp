@@ -6,19 +6,14 @@
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "suitedata/dataroot.h"
 #include "suitedata/suitelayout.h"
 
 namespace shelfwarden {
 
 namespace {
 
-const QString ProfileFileName = suitedata::ProfileFileName.toString();
 const QString CommonSection = suitedata::CommonSection.toString();
-
-QString withBackslash(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('\\')) ? folder : folder + QLatin1Char('\\');
-}
 
 } // namespace
 
@@ -35,28 +30,9 @@ CShelfWardenApp::CShelfWardenApp(const suiteapi::SuiteCommonFunctions &suite)
 
 void CShelfWardenApp::locateDataRoot(const QString &programFolder)
 {
-    const bool dataInProgramFolder =
-        m_suite.isWin2KorXP() == 0
-        || win::getPrivateProfileInt(QStringLiteral("common"), QStringLiteral("Checked"), 0,
-                                     programFolder + ProfileFileName)
-            != 0;
-    m_strSuiteDataRoot = programFolder;
-    if (!dataInProgramFolder) {
-        QString folder = programFolder;
-        folder.chop(1);
-        const QString dataDir = suiteapi::myDataDir(m_suite, folder);
-        // Without a per-user folder the data can only be beside the program.
-        if (!dataDir.isEmpty())
-            m_strSuiteDataRoot = withBackslash(dataDir);
-    }
-
-    const QString profile = m_strSuiteDataRoot + ProfileFileName;
-    m_activeProfileFolder =
-        win::getPrivateProfileInt(CommonSection, suitedata::ActiveShelfKey.toString(), 0, profile);
-    const QString rootDir = win::getPrivateProfileString(CommonSection, suitedata::RootDirKey.toString(),
-                                                         QString(), win::MaxPath, profile);
-    if (!rootDir.isEmpty())
-        m_strSuiteDataRoot = withBackslash(rootDir);
+    const suitedata::DataRoot root = suitedata::locateDataRoot(m_suite, programFolder);
+    m_strSuiteDataRoot = root.folder;
+    m_activeProfileFolder = root.activeProfileFolder;
 }
 
 void CShelfWardenApp::discoverShelves()

@@ -15,8 +15,6 @@ namespace shelfwarden {
 
 namespace {
 
-constexpr QStringView SuiteCommonLibraryName = u"suitecommon.DLL";
-
 const QString WarningText = QStringLiteral(
     "本機能は、\n\n"
     "　　システム障害などにより共有している本棚に利用中の情報が残ってしまった。\n"
@@ -32,7 +30,8 @@ int runShelfWarden()
 
     win::SuiteLibrary library;
     suiteapi::SuiteCommonFunctions suite;
-    if (!ui::SuiteApplication::loadSuiteFunctions(library, SuiteCommonLibraryName, suite))
+    if (!ui::SuiteApplication::loadSuiteFunctions(library, suiteapi::SuiteCommonLibraryName,
+                                                  suite))
         return 0;
 
     const QString programFile = win::moduleFileName();

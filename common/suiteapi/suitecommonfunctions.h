@@ -3,6 +3,7 @@
 #include "suitecommon.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -11,6 +12,9 @@ class SuiteLibrary;
 }
 
 namespace suiteapi {
+
+// The suite's common library, by its Windows name.
+inline constexpr QStringView SuiteCommonLibraryName = u"suitecommon.DLL";
 
 // The functions of the suite's common library "suitecommon.DLL".
 struct SuiteCommonFunctions

@@ -53,14 +53,16 @@ int runExportCommand(const QStringList &arguments)
     const QCommandLineOption calsOption(QStringLiteral("cals"), QString(),
                                         QStringLiteral("FOLDER"));
     parser.addOptions({codeOption, albumsOption, calsOption});
-    const std::optional<WizardCommandLine> line = parseWizardCommandLine(parser, arguments);
+    const std::optional<WizardCommandLine> line =
+        parseWizardCommandLine(parser, arguments, ShelfDefault::Active);
     if (!line)
         return CommandFailed;
-    const std::optional<int> code = optionNumber(parser.value(codeOption));
+    const std::optional<int> givenCode =
+        parser.isSet(codeOption) ? optionNumber(parser.value(codeOption)) : std::optional<int>(0);
     const std::optional<QList<qint32>> chosen =
         parser.isSet(albumsOption) ? albumNumbers(parser.value(albumsOption))
                                    : std::optional<QList<qint32>>(QList<qint32>());
-    if (!code || !chosen) {
+    if (!givenCode || !chosen) {
         print(stderr, messages::Usage.toString() + u'\n');
         return CommandFailed;
     }
@@ -68,6 +70,12 @@ int runExportCommand(const QStringList &arguments)
     const QString dataFolder = shelfDataFolder(line->dataRoot, line->shelf);
     if (dataFolder.isEmpty()) {
         print(stderr, messages::NoShelf.arg(QString::number(line->shelf)) + u'\n');
+        return CommandFailed;
+    }
+    // Without --code, the standard the bookshelf itself follows.
+    const int code = parser.isSet(codeOption) ? *givenCode : shelfStandardCode(dataFolder);
+    if (!parser.isSet(codeOption) && code <= 0) {
+        print(stderr, messages::NoShelfCode.arg(QString::number(line->shelf)) + u'\n');
         return CommandFailed;
     }
     QString calsFolder = dataFolder;
@@ -90,7 +98,7 @@ int runExportCommand(const QStringList &arguments)
         return CommandFailed;
     }
     const int exitCode = runWizardAndPrint(
-        WriterProgram, writerArguments(dataFolder, *code, calsFolder), OutputSettingsFileName);
+        WriterProgram, writerArguments(dataFolder, code, calsFolder), OutputSettingsFileName);
     if (exitCode != WizardFinished)
         return exitCode;
     const int exported =

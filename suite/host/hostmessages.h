@@ -7,12 +7,14 @@ namespace host::messages {
 
 inline constexpr QStringView Usage =
     u"使い方: tessera-host check FOLDER [--html REPORT]\n"
-    u"        tessera-host export DATAROOT --shelf S --code C [--albums 1,2,…] [--cals FOLDER]\n"
-    u"        tessera-host import DATAROOT --shelf S [--no-new]";
+    u"        tessera-host export [DATAROOT] [--shelf S] [--code C] [--albums 1,2,…] [--cals FOLDER]\n"
+    u"        tessera-host import [DATAROOT] [--shelf S] [--no-new]";
 inline constexpr QStringView NoDriveMapsFolder = u"ドライブに割り当てられていないフォルダです: %1";
+inline constexpr QStringView NoSuiteDataRoot = u"本棚のデータの場所がわかりません（suitecommon を読み込めません）。";
 inline constexpr QStringView ReportNotWritten = u"報告を書き込めません: %1（%2）";
 
 inline constexpr QStringView NoShelf = u"本棚 %1 のデータフォルダがありません。";
+inline constexpr QStringView NoShelfCode = u"本棚 %1 の要領・基準がわかりません。--code で指定してください。";
 inline constexpr QStringView AlbumListNotWritten = u"アルバム一覧を書き込めません: %1";
 inline constexpr QStringView SettingsFileUnreadable = u"設定ファイルを読み込めません: %1";
 inline constexpr QStringView WizardFailed = u"ウィザードを起動できません: %1（%2）";

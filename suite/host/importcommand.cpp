@@ -21,7 +21,8 @@ int runImportCommand(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption noNewOption(QStringLiteral("no-new"));
     parser.addOption(noNewOption);
-    const std::optional<WizardCommandLine> line = parseWizardCommandLine(parser, arguments);
+    const std::optional<WizardCommandLine> line =
+        parseWizardCommandLine(parser, arguments, ShelfDefault::NextFreeFolder);
     if (!line)
         return CommandFailed;
     // The data root, the bookshelf folder number and the new-bookshelf

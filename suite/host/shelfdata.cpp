@@ -3,6 +3,7 @@
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
 #include "suitedata/suitelayout.h"
 
@@ -18,6 +19,17 @@ QString shelfDataFolder(const QString &dataRoot, int shelf)
     return win::getPrivateProfileString(suitedata::CommonSection.toString(),
                                         suitedata::DataDirKey.toString(), QString(), win::MaxPath,
                                         profile);
+}
+
+int shelfStandardCode(const QString &dataFolder)
+{
+    const QString folder = win::toHostPath(dataFolder);
+    suitedata::ShelfInfo info;
+    if (folder.isEmpty()
+        || !suitedata::readShelfInfo(QDir(folder).filePath(suitedata::ShelfMarkerFileName.toString()),
+                                     &info))
+        return 0;
+    return info.standardCode;
 }
 
 QList<qint32> shelfAlbumNumbers(const QString &dataFolder)

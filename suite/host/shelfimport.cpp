@@ -16,6 +16,7 @@
 #include "platform/winpath.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
+#include "suitedata/dataroot.h"
 #include "suitedata/shelfphotos.h"
 #include "suitedata/suitelayout.h"
 #include "suitedata/xmlelement.h"
@@ -148,15 +149,6 @@ QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records
         photos.append(std::move(photo));
     }
     return photos;
-}
-
-// The first profile folder number the data root does not hold yet.
-int nextFreeShelf(const QDir &root)
-{
-    int number = 0;
-    while (root.exists(suitedata::profileFolderName(number)))
-        ++number;
-    return number;
 }
 
 // Copies a file into the album folder under a name Windows takes, kept
@@ -335,7 +327,7 @@ bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
         return false;
 
     recoverInterruptedImports(rootHost);
-    const int shelf = nextFreeShelf(QDir(rootHost));
+    const int shelf = suitedata::nextFreeProfileFolder(rootHost);
     const QString profileName = suitedata::profileFolderName(shelf);
     const QString profileWin = win::joinPath(dataRoot, profileName);
     const QString dataWin = settings.shelfFolder.isEmpty() ? profileWin : settings.shelfFolder;

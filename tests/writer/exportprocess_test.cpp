@@ -3,6 +3,7 @@
 
 #include "albumlistfile.h"
 #include "calssample.h"
+#include "deliverygenerator.h"
 #include "suitesample.h"
 
 #include "platform/profile.h"
@@ -18,12 +19,13 @@ namespace {
 class ExportProcessTest : public WorkspaceTest
 {
 protected:
-    // Two bookshelves of two albums of the code, as the host keeps them.
-    void writeSuite(int code)
+    // Bookshelves (the last without its data) of two albums of the code, as
+    // the host keeps them.
+    void writeSuite(int code, int shelves = 2)
     {
         SuiteSample sample;
         sample.root = hostPath(QStringLiteral("TesseraData"));
-        sample.shelves = 2;
+        sample.shelves = shelves;
         sample.albums = 2;
         sample.photos = 2;
         sample.standardCode = code;
@@ -57,6 +59,19 @@ protected:
 
 private:
     QByteArray m_output;
+};
+
+// The suite's per-user data folder, as the suite's common library names it
+// to every program started while this lives.
+class SuiteDataFolder
+{
+public:
+    explicit SuiteDataFolder(const QString &folder) { qputenv(Variable, folder.toUtf8()); }
+    ~SuiteDataFolder() { qunsetenv(Variable); }
+    Q_DISABLE_COPY_MOVE(SuiteDataFolder)
+
+private:
+    static constexpr char Variable[] = "TESSERA_SUITE_DATA";
 };
 
 // The destination page's steps to a new folder D:\out, then Finish.
@@ -196,12 +211,14 @@ TEST_F(ExportProcessTest, HostLeavesTheAlbumListTheAlbumPageReads)
 
     // Refused before any wizard starts.
     const QStringList refused[] = {
-        {QStringLiteral("export"), root, QStringLiteral("--code"), QStringLiteral("28")},
+        {QStringLiteral("export"), root, root, QStringLiteral("--code"), QStringLiteral("28")},
         {QStringLiteral("export"), root, shelf, QStringLiteral("0"), QStringLiteral("--code"),
          QStringLiteral("x")},
         {QStringLiteral("export"), root, shelf, QStringLiteral("7"), QStringLiteral("--code"),
          QStringLiteral("28")},
-        {QStringLiteral("import"), root},
+        {QStringLiteral("import"), root, shelf, QStringLiteral("-1")},
+        // Without --code, a bookshelf whose kouji.xml is gone has no code.
+        {QStringLiteral("export"), root, shelf, QStringLiteral("1")},
     };
     for (const QStringList &arguments : refused)
         EXPECT_EQ(hostRun(arguments).first, 2) << arguments.join(u' ').toStdString();
@@ -210,6 +227,55 @@ TEST_F(ExportProcessTest, HostLeavesTheAlbumListTheAlbumPageReads)
                       "expect-page 137\ncancel\n")
                   .first,
               0);
+}
+
+// As a desktop entry starts it, with no arguments: the suite's data root
+// (here the per-user data folder the suite's common library names), the
+// active bookshelf and its own standard code for the export, the new
+// bookshelf of the import in that data root. A data root given keeps the
+// other defaults. (The shelf defaults one by one: WizardCommandLineTest.)
+TEST_F(ExportProcessTest, WithoutArgumentsTheHostTakesTheSuitesOwnBookshelves)
+{
+    writeSuite(28, 3); // data, data1 (active) and data2 without its data
+    const QString root = winPath(QStringLiteral("TesseraData"));
+    const SuiteDataFolder suiteData(root);
+    // Page 129 follows the album page for code 28 alone.
+    const QByteArray toCodePage = "expect-page 108\nnext\nexpect-page 129\ncancel\n";
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("export")}, QStringList{QStringLiteral("export"), root}}) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        QFile::remove(tempHostPath(QStringLiteral("G_ALBUMLIST.dat")));
+        QByteArray printed;
+        EXPECT_EQ(runScripted(programPath(QStringLiteral("tessera-host")), arguments, toCodePage,
+                              &printed),
+                  0)
+            << printed.toStdString();
+        const writer::AlbumList list =
+            writer::readAlbumList(tempWinPath() + QStringLiteral("G_ALBUMLIST.dat"));
+        EXPECT_EQ(list.dataDir, root);
+        EXPECT_EQ(list.selectedShelf, 1);
+        EXPECT_EQ(list.albums, QList<qint32>({1, 2}));
+    }
+
+    // The new bookshelf in the next free profile folder of the suite's root.
+    DeliveryOptions options;
+    options.photos = 4;
+    DeliveryGenerator generator(options);
+    ASSERT_TRUE(generator.generate(hostPath(QStringLiteral("deliv"))))
+        << generator.errorText().toStdString();
+    QByteArray printed;
+    const int exitCode = runScripted(programPath(QStringLiteral("tessera-host")),
+                                     {QStringLiteral("import")},
+                                     "text 1001 D:\\deliv\nnext\nexpect-page 130\nnext\n"
+                                     "expect-page 136\nnext\nexpect-page 134\nnext\n"
+                                     "expect-page 133\nnext\nexpect-page 141\nfinish\n",
+                                     &printed);
+    EXPECT_EQ(exitCode, 1) << printed.toStdString();
+    EXPECT_EQ(win::getPrivateProfileString(QStringLiteral("COMMON"), QStringLiteral("DataDir"),
+                                           QString(), win::MaxPath,
+                                           root + QStringLiteral("\\data3\\BKSPROF.DAT")),
+              root + QStringLiteral("\\data3"));
+    EXPECT_TRUE(QFile::exists(hostPath(QStringLiteral("TesseraData/data3/kouji.xml"))));
 }
 
 TEST_F(ExportProcessTest, HandOverToOtherSoftwareWritesItsNumberAndTheFixedSize)

@@ -127,7 +127,7 @@ TEST_F(DeliveryCheckTest, CommandPrintsTheReportAndTellsTheOutcome)
          u"結果: 電子納品のフォルダではありません"},
         {{QStringLiteral("check")}, 2, u"使い方: tessera-host check FOLDER [--html REPORT]"},
         {{QStringLiteral("check"), deliveryWinPath(), QStringLiteral("--html")}, 2, u"使い方"},
-        {{QStringLiteral("export")}, 2, u"使い方"},
+        {{QStringLiteral("export"), QStringLiteral("--shelf")}, 2, u"使い方"},
     };
     for (const Run &run : runs) {
         QByteArray output;
