@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jetdao/cdaodatabase.h"
+#include "photodb/koujimasterschema.h"
 
 #include <QString>
 #include <QStringView>
@@ -29,15 +30,15 @@ class KoujiMaster
 {
 public:
     static constexpr char16_t TemplateName[] = u"KOUJIMASTER";
-    static constexpr char16_t FileName[] = u"KOUJIMASTER.MDB";
-    // The node table and its columns (with full-width ＩＤ).
-    static constexpr char16_t TableName[] = u"KOUJIMASTER";
-    static constexpr char16_t ItemIdColumn[] = u"項目ＩＤ";
-    static constexpr char16_t NameColumn[] = u"名称";
-    static constexpr char16_t ChildIdColumn[] = u"子ＩＤ";
-    static constexpr char16_t YoungerIdColumn[] = u"弟ＩＤ";
-    static constexpr char16_t ParentIdColumn[] = u"親ＩＤ";
-    static constexpr int RootId = 1;
+    // The names the host application reads the tree by.
+    static constexpr const char16_t *FileName = koujimaster::FileName;
+    static constexpr const char16_t *TableName = koujimaster::TableName;
+    static constexpr const char16_t *ItemIdColumn = koujimaster::ItemIdColumn;
+    static constexpr const char16_t *NameColumn = koujimaster::NameColumn;
+    static constexpr const char16_t *ChildIdColumn = koujimaster::ChildIdColumn;
+    static constexpr const char16_t *YoungerIdColumn = koujimaster::YoungerIdColumn;
+    static constexpr const char16_t *ParentIdColumn = koujimaster::ParentIdColumn;
+    static constexpr int RootId = koujimaster::RootId;
 
     // What a build shows, with an OK button, when copyTemplate failed.
     static constexpr QStringView TemplateCopyFailed = u"動作環境に問題があるためＸＭＬ入力を中断します。";

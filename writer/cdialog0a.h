@@ -23,7 +23,9 @@ struct ExportSettings;
 // suite's bookshelves, which enforces the rules the page's texts state.
 // The first Next has workstree build G_PHOTO.mdb of the chosen albums with
 // the wizard disabled; workstree's completion message then presses Next
-// again when the database holds photos.
+// again when the database holds photos. The two instruction texts fill the
+// bands that the tree's fixed rectangle leaves above and below it (60 and 80
+// pixels), in an 8-point font so that they fit whole.
 class CDialog0A final : public ui::PropertyPage
 {
     Q_OBJECT

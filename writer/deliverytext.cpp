@@ -53,23 +53,12 @@ int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int 
     *dst = 0;
     if (!src)
         return transform::Done;
-    int written = 0;
-    for (const char16_t *unit = src; *unit;) {
-        char16_t replacement = *unit;
-        int consumed = 1;
-        const int k = !strict && isDeliverySymbol(*unit) ? -1 : table.sourceIndexOf(*unit);
-        if (k >= 0) {
-            const int slot = combinedSlot(k, unit[1]);
-            replacement = table.at(slot ? slot : k + PlainOffset);
-            consumed = slot ? 2 : 1;
-        }
-        dst[written++] = replacement;
-        unit += consumed;
-        if (written >= dstCount) {
-            *dst = 0;
-            return transform::Failed;
-        }
-    }
+    const QString transformed = transformedDeliveryText(QStringView(src), strict, table);
+    const qsizetype written = transformed.size();
+    // The terminator needs a unit of its own.
+    if (written >= dstCount)
+        return transform::Failed;
+    std::copy(transformed.utf16(), transformed.utf16() + written, dst);
     dst[written] = 0;
 
     const QStringView tag = firstDeliveryTagIn(QStringView(dst, written));
@@ -78,6 +67,26 @@ int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int 
     std::copy(tag.utf16(), tag.utf16() + tag.size(), dst);
     dst[tag.size()] = 0;
     return transform::TagFound;
+}
+
+QString transformedDeliveryText(QStringView text, int strict, const TransformationTable &table)
+{
+    QString transformed;
+    transformed.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        const char16_t unit = text[at].unicode();
+        const char16_t next = at + 1 < text.size() ? text[at + 1].unicode() : u'\0';
+        const int k = !strict && isDeliverySymbol(unit) ? -1 : table.sourceIndexOf(unit);
+        if (k < 0) {
+            transformed += QChar(unit);
+            ++at;
+            continue;
+        }
+        const int slot = combinedSlot(k, next);
+        transformed += QChar(table.at(slot ? slot : k + PlainOffset));
+        at += slot ? 2 : 1;
+    }
+    return transformed;
 }
 
 } // namespace writer

@@ -30,5 +30,9 @@ int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int 
 // missing table themselves.
 int TransformDeliveryText(const char16_t *src, char16_t *dst, int dstCount, int strict,
                           const TransformationTable &table);
+// The text in its delivery form, as TransformDeliveryText writes it into a
+// buffer large enough, without the tag search: for those who show what the
+// export will write.
+QString transformedDeliveryText(QStringView text, int strict, const TransformationTable &table);
 
 } // namespace writer

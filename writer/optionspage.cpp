@@ -97,7 +97,12 @@ void OptionsPage::onStartMediaChanged()
         m_startMediaEdit->selectAll();
     }
     m_settings.m_nStartMedia = int(m_nStartMedia);
-    refresh();
+    // Only the box's own rule of the activation: the rest (on page 131 the
+    // CALS.mdb probe with its error report and the list of other delivery
+    // software) has nothing to do with a keystroke.
+    m_bShowing = true;
+    showValidStartMedia();
+    m_bShowing = false;
 }
 
 void OptionsPage::onJapaneseNamesClicked()

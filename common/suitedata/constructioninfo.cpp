@@ -343,6 +343,11 @@ void writeConstruction(Writer &writer, const ConstructionInfo &construction,
 
 } // namespace
 
+ConstructionInfo readConstructionData(const XmlElement &constdata)
+{
+    return readConstruction(constdata);
+}
+
 namespace {
 
 // The root element read from a file or its bytes; source names it in *error.

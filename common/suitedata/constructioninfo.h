@@ -165,6 +165,11 @@ bool writeShelfInfo(const QString &hostFile, const ShelfInfo &info, QString *err
 // The bytes writeShelfInfo writes.
 QByteArray shelfInfoXml(const ShelfInfo &info);
 
+// The construction information of a constdata element (kouji.xml's, or
+// the root of a delivery's INDEX_C.XML).
+struct XmlElement;
+ConstructionInfo readConstructionData(const XmlElement &constdata);
+
 // The constdata element with the construction information, in the order
 // and under the names of INDEX_C.XML (DTD_version written when not empty),
 // for the host's export as for kouji.xml.

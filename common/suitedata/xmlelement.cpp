@@ -59,7 +59,7 @@ void readElement(QXmlStreamReader &reader, XmlElement *element, int depth)
     }
 }
 
-bool readXml(QXmlStreamReader &reader, const QString &source, XmlElement *root, QString *error)
+bool readRoot(QXmlStreamReader &reader, const QString &source, XmlElement *root, QString *error)
 {
     *root = XmlElement();
     while (!reader.atEnd() && !reader.isStartElement())
@@ -87,14 +87,20 @@ bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error)
         return false;
     }
     QXmlStreamReader reader(&file);
-    return readXml(reader, hostFile, root, error);
+    return readRoot(reader, hostFile, root, error);
 }
 
 bool readXmlBytes(const QByteArray &bytes, const QString &source, XmlElement *root,
                   QString *error)
 {
     QXmlStreamReader reader(bytes);
-    return readXml(reader, source, root, error);
+    return readRoot(reader, source, root, error);
+}
+
+bool readXmlText(const QString &text, const QString &source, XmlElement *root, QString *error)
+{
+    QXmlStreamReader reader(text);
+    return readRoot(reader, source, root, error);
 }
 
 } // namespace suitedata

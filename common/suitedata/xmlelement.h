@@ -33,5 +33,8 @@ bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error);
 // The same for the file's bytes; source names them in *error.
 bool readXmlBytes(const QByteArray &bytes, const QString &source, XmlElement *root,
                   QString *error);
+// The same for a document already decoded (a Shift_JIS file of a disc);
+// source names it in *error.
+bool readXmlText(const QString &text, const QString &source, XmlElement *root, QString *error);
 
 } // namespace suitedata

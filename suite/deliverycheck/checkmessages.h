@@ -25,6 +25,8 @@ inline constexpr QStringView MissingDtd = u"DTD %1 がありません";
 inline constexpr QStringView MissingNamedFolder = u"%1 に記入されたフォルダ %2 がありません";
 inline constexpr QStringView MissingPhotoFile = u"写真ファイル %1 がありません";
 inline constexpr QStringView MissingDrawingFile = u"参考図ファイル %1 がありません";
+inline constexpr QStringView MissingOtherDocument = u"管理ファイル %1 がありません";
+inline constexpr QStringView MissingOriginalFile = u"オリジナルファイル %1 がありません";
 inline constexpr QStringView UnnamedFile = u"%1 に記入のないファイルです";
 inline constexpr QStringView UnnamedFolder = u"%1 に記入のないフォルダです";
 inline constexpr QStringView HiddenOrSystemFile =
@@ -59,6 +61,12 @@ inline constexpr QStringView PhotoFileNameForm =
     u"写真ファイル名は Pnnnnnnn.JPG の形式で付けます: %1";
 inline constexpr QStringView DrawingFileNameForm =
     u"参考図ファイル名は Dnnnnnnn.JPG か Dnnnnnnn.TIF の形式で付けます: %1";
+inline constexpr QStringView MeetingFileNameForm =
+    u"打合せ簿オリジナルファイル名は MTGnnnmm.XXX の形式で付けます: %1";
+inline constexpr QStringView PlanFileNameForm =
+    u"施工計画書オリジナルファイル名は PLNnnnmm.XXX の形式で付けます: %1";
+inline constexpr QStringView OriginalFileNameForm =
+    u"オリジナルファイル名は半角英数大文字の 8文字＋拡張子3文字以内で付けます: %1";
 inline constexpr QStringView DuplicateSerial = u"シリアル番号 %1 が重複しています（%2行目と同じ）";
 inline constexpr QStringView DuplicateFileName = u"%1 が重複しています（%2行目と同じ）";
 inline constexpr QStringView OutsidePeriod = u"撮影年月日 %1 が工期（%2～%3）の外です";
@@ -91,6 +99,7 @@ inline constexpr QStringView ReportTitle = u"電子納品チェック";
 inline constexpr QStringView FolderLine = u"対象フォルダ: %1";
 inline constexpr QStringView IndexLine = u"索引ファイル: %1（DTD: %2）";
 inline constexpr QStringView PhotoLine = u"写真管理ファイル: %1（DTD: %2）";
+inline constexpr QStringView OtherDocumentLine = u"管理ファイル: %1（DTD: %2）";
 inline constexpr QStringView StandardLine = u"写真管理基準: %1";
 inline constexpr QStringView CountLine = u"写真 %1 枚、参考図 %2 枚、写真フォルダのファイル %3 個";
 inline constexpr QStringView ImagesNotDecoded = u"（画像の読み込みは省きました）";

@@ -30,6 +30,13 @@ public:
         QString indexDtd;     // what the index file was validated against
         QString photoFile;    // PHOTO\PHOTO.XML as listed, empty when none
         QString photoDtd;
+        // MEET.XML, PLAN.XML, OTHRS.XML as listed, each with its DTD.
+        struct Document
+        {
+            QString file;
+            QString dtd;
+        };
+        QList<Document> otherDocuments;
         int photos = 0;     // 写真情報 in PHOTO.XML
         int drawings = 0;   // 付加情報 naming a drawing file
         int photoFiles = 0; // files in the photo folder

@@ -6,6 +6,7 @@
 #include "imagecheck.h"
 #include "indexcheck.h"
 #include "itemchecker.h"
+#include "otherdatacheck.h"
 #include "photocheck.h"
 #include "standardprobe.h"
 #include "structurecheck.h"
@@ -105,7 +106,11 @@ CheckReport DeliveryChecker::check(const QString &folder) const
         report.summary().photoFile = documents.photoXml;
         report.summary().photoDtd = photos.dtdDescription;
     }
-    checkStructure(documents, photos, tree, report);
+    const QList<StructureCheck::Described> otherData =
+        documents.indexName.isEmpty()
+        ? QList<StructureCheck::Described>()
+        : OtherDataCheck(report, items, tree).run(index, documents.indexName);
+    checkStructure(documents, photos, otherData, tree, report);
     if (m_options.decodeImages) {
         ImageCheck images(report);
         for (const PhotoCheck::ImageFile &image : std::as_const(photos.images))
@@ -156,9 +161,10 @@ IndexCheck::Facts DeliveryChecker::checkIndex(const Documents &documents, Delive
 }
 
 void DeliveryChecker::checkStructure(const Documents &documents, const PhotoCheck::Facts &photos,
+                                     const QList<StructureCheck::Described> &otherData,
                                      DeliveryTree &tree, CheckReport &report)
 {
-    QList<StructureCheck::Described> described;
+    QList<StructureCheck::Described> described = otherData;
     if (!documents.indexName.isEmpty())
         described.append({QString(), documents.indexName});
     if (!documents.photoXml.isEmpty()) {

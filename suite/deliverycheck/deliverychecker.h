@@ -4,6 +4,7 @@
 #include "deliverytree.h"
 #include "indexcheck.h"
 #include "photocheck.h"
+#include "structurecheck.h"
 
 #include <QString>
 
@@ -52,7 +53,10 @@ private:
                                         ItemChecker &items, CheckReport &report);
     // What no document names, hidden files, and the photo count against
     // the photo folder's files.
+    // otherData: the folders the documents of the other delivery data
+    // describe.
     static void checkStructure(const Documents &documents, const PhotoCheck::Facts &photos,
+                               const QList<StructureCheck::Described> &otherData,
                                DeliveryTree &tree, CheckReport &report);
 
     Options m_options;

@@ -67,7 +67,7 @@ void IndexCheck::leaf(const char *name, const QString &text, int line)
     const QString item = rule ? QString::fromUtf16(rule->name) : QString::fromUtf8(name);
     const bool passed = m_items.check(m_file, line, rule, item, text);
     if (item.endsWith(QStringView(FolderNameSuffix)) && !text.isEmpty())
-        m_facts.folders.append({text, line});
+        m_facts.folders.append({item, text, line});
     if (!passed)
         return;
     if (PeriodStartItems.contains(item))

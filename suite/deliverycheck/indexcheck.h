@@ -24,6 +24,7 @@ class IndexCheck final : private XmlItemReader::Handler
 public:
     struct NamedFolder
     {
+        QString item; // 写真フォルダ名, 打合せ簿オリジナルファイルフォルダ名, ...
         QString path; // as written ("PHOTO", "MEET/ORG")
         int line = 0;
     };

@@ -111,6 +111,12 @@ QString ItemChecker::formProblem(const ItemRule &rule, const QString &value)
         return FileNameRule::problem(FileNameRule::Kind::Photo, value);
     case ItemKind::DrawingFileName:
         return FileNameRule::problem(FileNameRule::Kind::Drawing, value);
+    case ItemKind::MeetingFileName:
+        return FileNameRule::problem(FileNameRule::Kind::Meeting, value);
+    case ItemKind::PlanFileName:
+        return FileNameRule::problem(FileNameRule::Kind::Plan, value);
+    case ItemKind::OriginalFileName:
+        return FileNameRule::problem(FileNameRule::Kind::Original, value);
     }
     return QString();
 }

@@ -107,6 +107,49 @@ constexpr ItemRule DesignIndexItems[] = {
     {u"業務概要", ItemKind::Text, TextLimit, false},
 };
 
+// The items the three documents of the other delivery data share.
+constexpr ItemRule OriginalFileItems[] = {
+    {u"オリジナルファイル内容", ItemKind::Text, TextLimit, false},
+    {u"請負者説明文", ItemKind::Text, TextLimit, false},
+    {u"発注者説明文", ItemKind::Text, TextLimit, false},
+    {u"予備", ItemKind::Text, TextLimit, false},
+    {u"ソフトメーカ用TAG", ItemKind::Text, TextLimit, false},
+};
+
+constexpr ItemRule MeetingItems[] = {
+    {u"シリアル番号", ItemKind::Digits, 3, true},
+    {u"打合せ簿種類", ItemKind::Text, TextLimit, true},
+    {u"打合せ簿名称", ItemKind::Text, TextLimit, true},
+    {u"管理区分", ItemKind::Text, TextLimit, false},
+    {u"図面ファイル名", ItemKind::OriginalFileName, FileNameLength, false},
+    {u"作成者", ItemKind::Text, TextLimit, true},
+    {u"提出先", ItemKind::Text, TextLimit, true},
+    {u"発行日付", ItemKind::Date, DateLength, true},
+    {u"受理日付", ItemKind::Date, DateLength, false},
+    {u"完了日付", ItemKind::Date, DateLength, false},
+    {u"打合せ簿オリジナルファイル名", ItemKind::MeetingFileName, FileNameLength, true},
+    {u"打合せ簿オリジナルファイル日本語名", ItemKind::Text, TextLimit, false},
+    {u"打合せ簿オリジナルファイル作成ソフトバージョン情報", ItemKind::Text, TextLimit, false},
+};
+
+constexpr ItemRule PlanItems[] = {
+    {u"シリアル番号", ItemKind::Digits, 3, true},
+    {u"施工計画書名称", ItemKind::Text, TextLimit, true},
+    {u"施工計画書オリジナルファイル名", ItemKind::PlanFileName, FileNameLength, true},
+    {u"施工計画書オリジナルファイル日本語名", ItemKind::Text, TextLimit, false},
+    {u"施工計画書オリジナルファイル作成ソフトバージョン情報", ItemKind::Text, TextLimit, false},
+};
+
+constexpr ItemRule OtherItems[] = {
+    {u"その他サブフォルダ名", ItemKind::UpperAlphanumeric, 6, true},
+    {u"その他サブフォルダ日本語名", ItemKind::Text, TextLimit, false},
+    {u"資料名", ItemKind::Text, TextLimit, true},
+    {u"シリアル番号", ItemKind::Digits, 0, true},
+    {u"オリジナルファイル名", ItemKind::OriginalFileName, FileNameLength, true},
+    {u"オリジナルファイル日本語名", ItemKind::Text, TextLimit, false},
+    {u"オリジナルファイル作成ソフトバージョン情報", ItemKind::Text, TextLimit, false},
+};
+
 } // namespace
 
 std::vector<const ItemRule *> rulesOf(Document document)
@@ -127,6 +170,18 @@ std::vector<const ItemRule *> rulesOf(Document document)
     case Document::DesignIndex:
         take(DesignIndexItems);
         take(IndexItems);
+        break;
+    case Document::Meeting:
+        take(MeetingItems);
+        take(OriginalFileItems);
+        break;
+    case Document::Plan:
+        take(PlanItems);
+        take(OriginalFileItems);
+        break;
+    case Document::Other:
+        take(OtherItems);
+        take(OriginalFileItems);
         break;
     }
     return rules;

@@ -15,6 +15,9 @@ enum class ItemKind {
     Flag,              // 0 or 1
     PhotoFileName,     // Pnnnnnnn.JPG
     DrawingFileName,   // Dnnnnnnn.JPG or Dnnnnnnn.TIF
+    MeetingFileName,   // MTGnnnmm.XXX
+    PlanFileName,      // PLNnnnmm.XXX
+    OriginalFileName,  // an 8.3 name in capitals
 };
 
 struct ItemRule
@@ -33,6 +36,11 @@ enum class Document {
     ConstructionIndex,
     // INDEX_D.XML (gyomudata): 土木設計業務等の電子納品要領 (MLIT).
     DesignIndex,
+    // MEET.XML, PLAN.XML and OTHRS.XML (meetdata, plandata, othrsdata):
+    // 工事完成図書の電子納品要領 (MLIT, 2008/05).
+    Meeting,
+    Plan,
+    Other,
 };
 
 // The rules of a document's items; an item they do not name has none.

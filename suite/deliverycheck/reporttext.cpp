@@ -45,6 +45,8 @@ QStringList summary(const CheckReport &report)
         return lines;
     lines.append(messages::IndexLine.arg(orNone(s.indexFile), orNone(s.indexDtd)));
     lines.append(messages::PhotoLine.arg(orNone(s.photoFile), orNone(s.photoDtd)));
+    for (const CheckReport::Summary::Document &document : s.otherDocuments)
+        lines.append(messages::OtherDocumentLine.arg(document.file, orNone(document.dtd)));
     lines.append(messages::StandardLine.arg(orNone(s.standardName)));
     QString counts = messages::CountLine.arg(QString::number(s.photos), QString::number(s.drawings),
                                              QString::number(s.photoFiles));

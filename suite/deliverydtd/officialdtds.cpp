@@ -149,6 +149,102 @@ const char16_t IndexC04[] = uR"DTD(<!--INDE_C04.DTD / 2008/05 -->
 <!ELEMENT ソフトメーカ用TAG (#PCDATA)>
 )DTD";
 
+const char16_t Meet04[] = uR"DTD(<!--MEET04.DTD / 2008/05 -->
+<!ELEMENT meetdata (打合せ簿情報+,ソフトメーカ用TAG*)>
+<!ATTLIST meetdata DTD_version CDATA #FIXED "04">
+
+<!--  打合せ簿情報   -->
+<!ELEMENT 打合せ簿情報 (シリアル番号,打合せ簿種類,打合せ簿名称,管理区分?,関連資料?,作成者,提出先,発行日付,受理日付,完了日付?,オリジナルファイル情報+,その他?)>
+<!ELEMENT シリアル番号 (#PCDATA)>
+<!ATTLIST シリアル番号 上位打合せ簿シリアル番号 NMTOKEN #IMPLIED>
+<!ATTLIST シリアル番号 下位打合せ簿シリアル番号 NMTOKEN #IMPLIED>
+<!ELEMENT 打合せ簿種類 (#PCDATA)>
+<!ELEMENT 打合せ簿名称 (#PCDATA)>
+<!ELEMENT 管理区分 (#PCDATA)>
+<!ELEMENT 作成者 (#PCDATA)>
+<!ELEMENT 提出先 (#PCDATA)>
+<!ELEMENT 発行日付 (#PCDATA)>
+<!ELEMENT 受理日付 (#PCDATA)>
+<!ELEMENT 完了日付 (#PCDATA)>
+
+<!--  関連資料  -->
+
+<!ELEMENT 関連資料 (図面ファイル名*,シリアル番号*)>
+<!ELEMENT 図面ファイル名 (#PCDATA)>
+
+<!--  オリジナルファイル情報  -->
+<!ELEMENT オリジナルファイル情報 (打合せ簿オリジナルファイル名,打合せ簿オリジナルファイル日本語名?,打合せ簿オリジナルファイル作成ソフトバージョン情報,オリジナルファイル内容)>
+<!ELEMENT 打合せ簿オリジナルファイル名 (#PCDATA)>
+<!ELEMENT 打合せ簿オリジナルファイル日本語名 (#PCDATA)>
+<!ELEMENT 打合せ簿オリジナルファイル作成ソフトバージョン情報 (#PCDATA)>
+<!ELEMENT オリジナルファイル内容 (#PCDATA)>
+
+<!--  その他  -->
+<!ELEMENT その他 (請負者説明文?,発注者説明文?,予備*)>
+<!ELEMENT 請負者説明文 (#PCDATA)>
+<!ELEMENT 発注者説明文 (#PCDATA)>
+<!ELEMENT 予備 (#PCDATA)>
+
+<!ELEMENT ソフトメーカ用TAG (#PCDATA)>
+)DTD";
+
+const char16_t Plan04[] = uR"DTD(<!--PLAN04.DTD / 2008/05 -->
+<!ELEMENT plandata (施工計画書情報+,ソフトメーカ用TAG*)>
+<!ATTLIST plandata DTD_version CDATA #FIXED "04">
+
+<!--  施工計画書情報  -->
+<!ELEMENT 施工計画書情報 (シリアル番号,施工計画書名称,オリジナルファイル情報+,その他?	)>
+<!ELEMENT シリアル番号 (#PCDATA)>
+<!ELEMENT 施工計画書名称 (#PCDATA)>
+
+<!--  オリジナルファイル情報  -->
+<!ELEMENT オリジナルファイル情報 (施工計画書オリジナルファイル名,施工計画書オリジナルファイル日本語名?,施工計画書オリジナルファイル作成ソフトバージョン情報,オリジナルファイル内容)>
+<!ELEMENT 施工計画書オリジナルファイル名 (#PCDATA)>
+<!ELEMENT 施工計画書オリジナルファイル日本語名 (#PCDATA)>
+<!ELEMENT 施工計画書オリジナルファイル作成ソフトバージョン情報 (#PCDATA)>
+<!ELEMENT オリジナルファイル内容 (#PCDATA)>
+
+<!--  その他  -->
+<!ELEMENT その他 (請負者説明文?,発注者説明文?,予備*)>
+<!ELEMENT 請負者説明文 (#PCDATA)>
+<!ELEMENT 発注者説明文 (#PCDATA)>
+<!ELEMENT 予備 (#PCDATA)>
+
+<!ELEMENT ソフトメーカ用TAG (#PCDATA)>
+)DTD";
+
+const char16_t Othrs04[] = uR"DTD(<!--OTHRS04.DTD / 2008/05 -->
+
+<!ELEMENT othrsdata (サブフォルダ情報+,ソフトメーカ用TAG*)>
+<!ATTLIST othrsdata DTD_version CDATA #FIXED "04">
+
+<!--  サブフォルダ情報  -->
+<!ELEMENT サブフォルダ情報 (その他サブフォルダ名,その他サブフォルダ日本語名?,その他資料情報*)>
+	<!ELEMENT その他サブフォルダ名 (#PCDATA)>
+	<!ELEMENT その他サブフォルダ日本語名 (#PCDATA)>
+
+<!--  その他資料情報  -->
+<!ELEMENT その他資料情報 (資料名,オリジナルファイル情報*,その他?)>
+
+	<!ELEMENT 資料名 (#PCDATA)>
+
+<!--  オリジナルファイル情報  -->
+<!ELEMENT オリジナルファイル情報 (シリアル番号, オリジナルファイル名, オリジナルファイル日本語名?, オリジナルファイル作成ソフトバージョン情報,オリジナルファイル内容)>
+<!ELEMENT シリアル番号 (#PCDATA)>
+<!ELEMENT オリジナルファイル名 (#PCDATA)>
+<!ELEMENT オリジナルファイル日本語名 (#PCDATA)>
+<!ELEMENT オリジナルファイル作成ソフトバージョン情報 (#PCDATA)>
+<!ELEMENT オリジナルファイル内容 (#PCDATA)>
+
+<!--  その他  -->
+<!ELEMENT その他 (請負者説明文?,発注者説明文?,予備*)>
+<!ELEMENT 請負者説明文 (#PCDATA)>
+<!ELEMENT 発注者説明文 (#PCDATA)>
+<!ELEMENT 予備 (#PCDATA)>
+
+<!ELEMENT ソフトメーカ用TAG (#PCDATA)>
+)DTD";
+
 namespace {
 
 struct Entry
@@ -159,6 +255,9 @@ struct Entry
 constexpr Entry Held[] = {
     {u"PHOTO05.DTD", Photo05},
     {u"INDE_C04.DTD", IndexC04},
+    {u"MEET04.DTD", Meet04},
+    {u"PLAN04.DTD", Plan04},
+    {u"OTHRS04.DTD", Othrs04},
 };
 
 } // namespace

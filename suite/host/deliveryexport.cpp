@@ -3,7 +3,9 @@
 #include "deliveryplan.h"
 #include "deliverystandard.h"
 #include "deliveryxml.h"
+#include "filenames.h"
 #include "officialdtds.h"
+#include "otherdataxml.h"
 #include "photostylesheet.h"
 
 #include "platform/winpath.h"
@@ -24,32 +26,6 @@ QString dtdText(const char16_t *fileName)
     return QString::fromUtf16(officialdtds::named(QString::fromUtf16(fileName)));
 }
 
-// A name that Windows takes for a folder or file: the characters it
-// refuses become "_".
-QString folderName(const QString &text)
-{
-    static const QString Refused = QStringLiteral("\\/:*?\"<>|");
-    QString name = text;
-    for (QChar &character : name) {
-        if (Refused.contains(character) || character.unicode() < u' ')
-            character = u'_';
-    }
-    return name;
-}
-
-// The path of name in folder, with "_2", "_3", ... before the extension
-// when two photos of one folder would share a name, so none is lost.
-QString uniquePath(const QDir &folder, const QString &name, QSet<QString> *taken)
-{
-    const QFileInfo info(name);
-    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
-    QString candidate = folder.filePath(name);
-    for (int copy = 2; taken->contains(candidate.toCaseFolded()); ++copy)
-        candidate = folder.filePath(info.completeBaseName() + QStringLiteral("_%1").arg(copy) + suffix);
-    taken->insert(candidate.toCaseFolded());
-    return candidate;
-}
-
 } // namespace
 
 DeliveryExport::DeliveryExport(const OutputSettings &settings, const ExportSource &source)
@@ -65,6 +41,11 @@ bool DeliveryExport::run()
         return false;
     }
     m_summary = ExportSummary();
+    m_otherData = OtherDataPlan();
+    if (m_settings.otherData && !isGovernmentBuildingCode(m_settings.standardCode)
+        && !planOtherData(m_source.registrations, m_source.calsFolder, &m_otherData,
+                          &m_errorText))
+        return false;
     return isGovernmentBuildingCode(m_settings.standardCode) ? runGovernmentBuilding(rootHost)
                                                              : runStandard(rootHost);
 }
@@ -97,8 +78,13 @@ bool DeliveryExport::runStandard(const QString &rootHost)
         const QDir drawings(photoFolder.filePath(QString::fromUtf16(DrawingFolderName)));
         if (!makeFolder(photoFolder.path()))
             return false;
+        // The other delivery data stays on the first medium; the index
+        // names the folders its medium holds.
+        const bool firstMedium = medium.number == media.first().number;
+        suitedata::ConstructionInfo construction = m_source.construction;
+        nameOtherFolders(firstMedium ? &m_otherData : nullptr, &construction.basic);
         if (!writeFile(folder.filePath(QString::fromUtf16(IndexFileName)),
-                       indexXml(m_source.construction, texts, medium.number, lastMedium))
+                       indexXml(construction, texts, medium.number, lastMedium))
             || !writeFile(folder.filePath(QString::fromUtf16(IndexDtdFileName)), indexDtd)
             || !writeFile(photoFolder.filePath(QString::fromUtf16(PhotoFileName)),
                           photoXml(medium, texts))
@@ -108,6 +94,8 @@ bool DeliveryExport::runStandard(const QString &rootHost)
                               photoStylesheet(m_settings.sheet))))
             return false;
         if (!m_settings.xmlOnly && !makeFolder(pictures.path()))
+            return false;
+        if (firstMedium && !writeOtherData(folder.path()))
             return false;
         bool drawingsMade = false;
         for (const PlannedPhoto &photo : medium.photos) {
@@ -142,13 +130,13 @@ bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
     QSet<QString> taken; // target paths, compared as Windows does
     for (const PlannedPhoto &photo : media.first().photos) {
         const suitedata::ShelfPhoto &item = photo.photo->item;
-        QStringList levels{folderName(photo.photo->albumLabel.isEmpty()
+        QStringList levels{windowsName(photo.photo->albumLabel.isEmpty()
                                           ? QFileInfo(photo.photo->albumHostFolder).fileName()
                                           : photo.photo->albumLabel)};
         for (const QString &level : {item.majorClass, item.category, item.workType}) {
             if (level.isEmpty())
                 break;
-            levels.append(folderName(level));
+            levels.append(windowsName(level));
         }
         const QDir folder(QDir(rootHost).filePath(levels.join(u'/')));
         if (!makeFolder(folder.path()))
@@ -156,7 +144,7 @@ bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
         const QString kept = item.japaneseFileName.isEmpty() ? item.fileName
                                                              : item.japaneseFileName;
         const QString target = uniquePath(
-            folder, m_settings.photoType == KeptPhotoNames ? folderName(kept) : photo.name, &taken);
+            folder, m_settings.photoType == KeptPhotoNames ? windowsName(kept) : photo.name, &taken);
         if (!copyFile(photo.sourceHost, target))
             return false;
         ++m_summary.photos;
@@ -164,6 +152,66 @@ bool DeliveryExport::runGovernmentBuilding(const QString &rootHost)
             m_progress(m_summary.photos, total);
     }
     m_summary.media = 1;
+    return true;
+}
+
+bool DeliveryExport::writeOtherData(const QString &mediumHost)
+{
+    const QDir medium(mediumHost);
+    const bool names = m_settings.japaneseNames;
+    if (!m_otherData.meetings.isEmpty()) {
+        const QString folder = medium.filePath(QString::fromUtf16(MeetingFolderName));
+        if (!writeDocumentFolder(folder, MeetingFileName, meetingXml(m_otherData.meetings, names),
+                                 MeetingDtdFileName)
+            || !copyOriginals(QDir(folder).filePath(QString::fromUtf16(OriginalFolderName)),
+                              m_otherData.meetings))
+            return false;
+    }
+    if (!m_otherData.plans.isEmpty()) {
+        const QString folder = medium.filePath(QString::fromUtf16(PlanFolderName));
+        if (!writeDocumentFolder(folder, PlanFileName, planXml(m_otherData.plans, names),
+                                 PlanDtdFileName)
+            || !copyOriginals(QDir(folder).filePath(QString::fromUtf16(OriginalFolderName)),
+                              m_otherData.plans))
+            return false;
+    }
+    if (!m_otherData.others.isEmpty()) {
+        const QString folder = medium.filePath(QString::fromUtf16(OtherFolderName));
+        if (!writeDocumentFolder(folder, OtherFileName, otherXml(m_otherData.others, names),
+                                 OtherDtdFileName))
+            return false;
+        for (const PlannedSubfolder &subfolder : std::as_const(m_otherData.others)) {
+            if (!copyOriginals(QDir(folder).filePath(subfolder.name), subfolder.documents))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool DeliveryExport::writeDocumentFolder(const QString &folderHost, const char16_t *xmlName,
+                                         const QByteArray &xml, const char16_t *dtdName)
+{
+    const QDir folder(folderHost);
+    return makeFolder(folderHost)
+        && writeFile(folder.filePath(QString::fromUtf16(xmlName)), xml)
+        && writeFile(folder.filePath(QString::fromUtf16(dtdName)), discText(dtdText(dtdName)));
+}
+
+bool DeliveryExport::copyOriginals(const QString &folderHost,
+                                   const QList<PlannedDocument> &documents)
+{
+    // xml=1: the documents only, as for the photos.
+    if (m_settings.xmlOnly)
+        return true;
+    if (!makeFolder(folderHost))
+        return false;
+    const QDir folder(folderHost);
+    for (const PlannedDocument &document : documents) {
+        for (const PlannedOriginal &file : document.files) {
+            if (!copyFile(file.sourceHost, folder.filePath(file.name)))
+                return false;
+        }
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exportsource.h"
+#include "otherdataplan.h"
 #include "outputsettings.h"
 
 #include <QString>
@@ -11,7 +12,9 @@
 // folder (one subfolder per medium when split) INDEX_C.XML and
 // PHOTO\PHOTO.XML, each with its official DTD beside it, the photos into
 // PHOTO\PIC and the reference drawings into PHOTO\DRA (no image files with
-// xml=1), and PHOTO\PHOTO05.XSL named by PHOTO.XML with sheet 1-3.
+// xml=1), and PHOTO\PHOTO05.XSL named by PHOTO.XML with sheet 1-3. With
+// othrsData=1 the first medium also gets the other delivery data CALS.mdb
+// registers: MEET, PLAN and OTHRS with their documents, DTDs and files.
 // Government-building codes get the folder tree
 // folder\album label\class levels\photo instead, without XML.
 namespace host {
@@ -43,6 +46,11 @@ public:
 private:
     bool runStandard(const QString &rootHost);
     bool runGovernmentBuilding(const QString &rootHost);
+    // MEET, PLAN and OTHRS of the plan into the medium's folder.
+    bool writeOtherData(const QString &mediumHost);
+    bool writeDocumentFolder(const QString &folderHost, const char16_t *xmlName,
+                             const QByteArray &xml, const char16_t *dtdName);
+    bool copyOriginals(const QString &folderHost, const QList<PlannedDocument> &documents);
     bool writeFile(const QString &hostPath, const QByteArray &bytes);
     bool copyFile(const QString &sourceHost, const QString &targetHost);
     bool makeFolder(const QString &hostPath);
@@ -50,6 +58,7 @@ private:
     OutputSettings m_settings;
     const ExportSource &m_source;
     Progress m_progress;
+    OtherDataPlan m_otherData;
     ExportSummary m_summary;
     QString m_errorText;
 };

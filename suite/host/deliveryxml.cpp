@@ -1,9 +1,7 @@
 #include "deliveryxml.h"
 
+#include "deliverydocument.h"
 #include "photostylesheet.h"
-#include "platform/codepage.h"
-
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 
@@ -15,43 +13,6 @@ const QString IndexDtdVersion = QStringLiteral("04");
 const QString PhotoDtdVersion = QStringLiteral("05");
 const QString PictureFolderPath = QStringLiteral("PHOTO/PIC");
 const QString DrawingFolderPath = QStringLiteral("PHOTO/DRA");
-
-// A document under construction: declaration and DOCTYPE first, then the
-// elements indented by tabs.
-class DeliveryDocument
-{
-public:
-    DeliveryDocument(const QString &root, const QString &dtdFile,
-                     const QString &stylesheet = QString())
-        // The writer breaks the line before the DOCTYPE itself.
-        : m_text(QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>")),
-          m_xml(&m_text)
-    {
-        m_xml.setAutoFormatting(true);
-        m_xml.setAutoFormattingIndent(-1);
-        if (!stylesheet.isEmpty())
-            m_xml.writeProcessingInstruction(
-                QStringLiteral("xml-stylesheet"),
-                QStringLiteral("type=\"text/xsl\" href=\"%1\"").arg(stylesheet));
-        m_xml.writeDTD(QStringLiteral("<!DOCTYPE %1 SYSTEM \"%2\">").arg(root, dtdFile));
-    }
-
-    QXmlStreamWriter &xml() { return m_xml; }
-
-    void element(const QString &name, const QString &value) { m_xml.writeTextElement(name, value); }
-    void start(const QString &name) { m_xml.writeStartElement(name); }
-    void end() { m_xml.writeEndElement(); }
-
-    QByteArray finish()
-    {
-        m_xml.writeEndDocument();
-        return discText(m_text);
-    }
-
-private:
-    QString m_text;
-    QXmlStreamWriter m_xml;
-};
 
 void writeClassification(DeliveryDocument &document, const suitedata::ShelfPhoto &item)
 {
@@ -123,22 +84,6 @@ void writePhoto(DeliveryDocument &document, const PlannedPhoto &planned, int med
 }
 
 } // namespace
-
-QByteArray discText(const QString &text)
-{
-    // One pass: QString::replace moves the tail once per batch of
-    // matches, which a PHOTO.XML of 100 000 photos makes quadratic.
-    QString lines;
-    lines.reserve(text.size() + text.size() / 8);
-    QChar previous;
-    for (const QChar character : text) {
-        if (character == u'\n' && previous != u'\r')
-            lines += u'\r';
-        lines += character;
-        previous = character;
-    }
-    return win::toAnsi(lines);
-}
 
 QByteArray indexXml(const suitedata::ConstructionInfo &construction, const DeliveryTexts &texts,
                     int mediumNumber, int mediaCount)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deliverydocument.h"
 #include "deliveryplan.h"
 
 #include <QByteArray>
@@ -28,8 +29,5 @@ struct DeliveryTexts
 QByteArray indexXml(const suitedata::ConstructionInfo &construction, const DeliveryTexts &texts,
                     int mediumNumber, int mediaCount);
 QByteArray photoXml(const PlannedMedium &medium, const DeliveryTexts &texts);
-
-// Text as a disc carries it: CR LF line ends, CP932.
-QByteArray discText(const QString &text);
 
 } // namespace host

@@ -95,7 +95,7 @@ int runExportCommand(const QStringList &arguments)
         return exitCode;
     const int exported =
         carryOutExport(settingsfile::tempFilePath(OutputSettingsFileName),
-                       settingsfile::tempFilePath(QStringView(photodb::FileName)));
+                       settingsfile::tempFilePath(QStringView(photodb::FileName)), calsFolder);
     return exported == 0 ? exitCode : exported;
 }
 

@@ -2,7 +2,7 @@
 
 #include "deliveryexport.h"
 #include "exportfollowup.h"
-#include "exportprogress.h"
+#include "terminalprogress.h"
 #include "exportsource.h"
 #include "hostmessages.h"
 #include "hostoutput.h"
@@ -22,7 +22,8 @@ constexpr double MillisecondsPerSecond = 1000.0;
 
 } // namespace
 
-int carryOutExport(const QString &settingsFile, const QString &photoDatabase)
+int carryOutExport(const QString &settingsFile, const QString &photoDatabase,
+                   const QString &calsFolder)
 {
     const std::optional<OutputSettings> settings = readOutputSettings(settingsFile);
     if (!settings) {
@@ -33,13 +34,14 @@ int carryOutExport(const QString &settingsFile, const QString &photoDatabase)
     timer.start();
     ExportSource source;
     QString error;
-    if (!readExportSource(photoDatabase, &source, &error)) {
+    if (!readExportSource(photoDatabase, &source, &error)
+        || (settings->otherData && !readOtherData(calsFolder, &source, &error))) {
         print(stderr, messages::ExportFailed.arg(error) + u'\n');
         return ExportFailed;
     }
     DeliveryExport delivery(*settings, source);
     {
-        ExportProgress progress(stderr);
+        TerminalProgress progress(stderr);
         delivery.setProgress([&progress](int done, int total) { progress.update(done, total); });
         if (!delivery.run()) {
             print(stderr, messages::ExportFailed.arg(delivery.errorText()) + u'\n');

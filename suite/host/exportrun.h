@@ -7,8 +7,10 @@
 // a terminal and a summary line (photos, media, bytes, seconds).
 namespace host {
 
-// Both paths in Windows form. 0 when the delivery was written, else 2
-// after the reason on stderr.
-int carryOutExport(const QString &settingsFile, const QString &photoDatabase);
+// All paths in Windows form; calsFolder holds the CALS.mdb whose
+// registrations othrsData=1 adds (DeliveryWriter's eighth argument). 0 when
+// the delivery was written, else 2 after the reason on stderr.
+int carryOutExport(const QString &settingsFile, const QString &photoDatabase,
+                   const QString &calsFolder);
 
 } // namespace host

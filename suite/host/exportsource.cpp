@@ -1,5 +1,7 @@
 #include "exportsource.h"
 
+#include "calsdb/calsdatabase.h"
+#include "calsdb/calsschema.h"
 #include "jetdao/jetdao.h"
 #include "photodb/photodbschema.h"
 #include "platform/winpath.h"
@@ -77,9 +79,8 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
     QStringList folders;
     try {
         folders = albumFoldersBySerial(photoDatabase);
-    } catch (JETDAO::CDaoException *exception) {
-        *error = exception->GetErrorMessage();
-        delete exception;
+    } catch (const JETDAO::CDaoException &exception) {
+        *error = exception.GetErrorMessage();
         return false;
     }
     *source = ExportSource();
@@ -118,6 +119,25 @@ bool readExportSource(const QString &photoDatabase, ExportSource *source, QStrin
     if (!suitedata::readShelfInfo(QDir(shelfHost).filePath(suitedata::ShelfMarkerFileName.toString()), &shelf, error))
         return false;
     source->construction = shelf.construction;
+    return true;
+}
+
+bool readOtherData(const QString &calsFolder, ExportSource *source, QString *error)
+{
+    if (calsFolder.isEmpty()) {
+        *error = QStringLiteral("othrsData=1, but no folder of %1 is known")
+                     .arg(QString::fromUtf16(calsdb::FileName));
+        return false;
+    }
+    QString folder = calsFolder;
+    while (folder.endsWith(u'\\'))
+        folder.chop(1);
+    const QString database = folder + u'\\' + QString::fromUtf16(calsdb::FileName);
+    if (!calsdb::readRegistrations(database, &source->registrations, error)) {
+        *error = QStringLiteral("%1: %2").arg(database, *error);
+        return false;
+    }
+    source->calsFolder = folder;
     return true;
 }
 

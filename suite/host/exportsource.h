@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calsdb/calsregistration.h"
 #include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
 
@@ -23,6 +24,10 @@ struct ExportSource
 {
     suitedata::ConstructionInfo construction;
     QList<ExportPhoto> photos;
+    // The other delivery data (othrsData=1): CALS.mdb's registrations and
+    // the folder it is in, Windows form.
+    QList<calsdb::Registration> registrations;
+    QString calsFolder;
 };
 
 // photoDatabase in Windows form. False with the reason in *error when the
@@ -30,5 +35,10 @@ struct ExportSource
 // serial names a photo its album does not hold: a delivery is never made
 // of part of the photos chosen.
 bool readExportSource(const QString &photoDatabase, ExportSource *source, QString *error);
+
+// Adds the registrations of calsFolder's CALS.mdb. False with the reason in
+// *error when there is no such database or it cannot be read: the user
+// chose the other data, so a delivery without it is no success.
+bool readOtherData(const QString &calsFolder, ExportSource *source, QString *error);
 
 } // namespace host

@@ -1,10 +1,10 @@
 #include "importcommand.h"
 
-#include "shelfimport.h"
-#include "hostoutput.h"
+#include "importrun.h"
 #include "wizardcommand.h"
 
-#include "photodb/photoinfotable.h"
+#include "photodb/photodbschema.h"
+#include "platform/fileops.h"
 #include "settingsfile.h"
 
 namespace host {
@@ -13,33 +13,6 @@ namespace {
 
 const QString InputSettingsFileName = QStringLiteral("G_INPUTXML.dat");
 const QString ReaderProgram = QStringLiteral("DeliveryReader");
-
-// The wizard may finish without leaving its settings file.
-int carryOutImport(const QString &dataRoot)
-{
-    const std::optional<ImportSettings> settings =
-        readImportSettings(settingsfile::tempFilePath(InputSettingsFileName));
-    if (!settings) {
-        print(stderr, QStringLiteral("No import settings were left.\n"));
-        return CommandFailed;
-    }
-    ImportSummary summary;
-    QString error;
-    if (!importDelivery(dataRoot, *settings, photodb::PhotoInfoTable::databasePath(), &summary,
-                        &error)) {
-        print(stderr, QStringLiteral("Import failed: %1\n").arg(error));
-        return CommandFailed;
-    }
-    if (settings->mode == ImportMode::ReferOnly)
-        print(stdout, QStringLiteral("Reference only: nothing imported.\n"));
-    else
-        print(stdout, QStringLiteral("Imported %1 photos in %2 albums into bookshelf %3 (%4).\n")
-                          .arg(summary.photos)
-                          .arg(summary.albums)
-                          .arg(summary.shelf)
-                          .arg(summary.dataFolder));
-    return WizardFinished;
-}
 
 } // namespace
 
@@ -56,10 +29,15 @@ int runImportCommand(const QStringList &arguments)
     const QStringList readerArguments{line->dataRoot, QString::number(line->shelf),
                                       parser.isSet(noNewOption) ? QStringLiteral("1")
                                                                 : QStringLiteral("0")};
+    // A settings file an earlier run left must not be carried out again.
+    win::deleteFile(settingsfile::tempFilePath(InputSettingsFileName));
     const int exitCode = runWizardAndPrint(ReaderProgram, readerArguments, InputSettingsFileName);
     if (exitCode != WizardFinished)
         return exitCode;
-    return carryOutImport(line->dataRoot);
+    const int imported =
+        carryOutImport(line->dataRoot, settingsfile::tempFilePath(InputSettingsFileName),
+                       settingsfile::tempFilePath(QStringView(photodb::FileName)));
+    return imported == 0 ? exitCode : imported;
 }
 
 } // namespace host

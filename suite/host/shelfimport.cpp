@@ -1,32 +1,35 @@
 #include "shelfimport.h"
 
+#include "classificationtree.h"
+#include "deliveryphotoxml.h"
+#include "filenames.h"
+#include "hostmessages.h"
+#include "photocopy.h"
+#include "shelfstaging.h"
+
+#include "jetdao/cdaoexception.h"
+#include "photodb/koujimasterschema.h"
+#include "photodb/photoinfotable.h"
 #include "platform/codepage.h"
 #include "platform/pathnames.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
-#include "hostpaths.h"
-#include "photodb/photoinfotable.h"
 #include "suitedata/albuminfo.h"
 #include "suitedata/constructioninfo.h"
 #include "suitedata/shelfphotos.h"
 #include "suitedata/suitelayout.h"
+#include "suitedata/xmlelement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QXmlStreamReader>
-
+#include <QSet>
 
 namespace host {
 
 namespace {
 
 const QString SettingsSection = QStringLiteral("XMLIN");
-// A folder name the suite never reads, so that a half-built bookshelf is
-// not seen.
-const QString ScratchSuffix = QStringLiteral(".importing");
-const QString PhotoFolder = QStringLiteral("PHOTO");
-const QString PictureFolder = QStringLiteral("PIC");
 const QString IndexFileName = QStringLiteral("INDEX_C.XML");
 // The standard code a delivery's 適用要領基準 is taken back into, the code
 // of each ordering body the export names it by.
@@ -41,6 +44,11 @@ constexpr CriterionCode CriterionCodes[] = {
     {u"NEXCO201207-01", 90},
 };
 constexpr int DefaultStandardCode = 25;
+constexpr int GovernmentBuilding2002Code = 4;
+constexpr int GovernmentBuilding2012Code = 28;
+// DeliveryReader plans at most this many folder albums; a larger size= is
+// not a plan it wrote.
+constexpr int MaxPlannedAlbums = 100;
 
 QString readSetting(const QString &key, const QString &file)
 {
@@ -52,28 +60,40 @@ int readSettingNumber(const QString &key, const QString &file)
     return win::getPrivateProfileInt(SettingsSection, key, 0, file);
 }
 
-// 工事名称, 工事番号 and 適用要領基準 of the delivery's index file into
-// kouji.xml's items; a missing or broken file leaves them empty.
+// The [ALBUMn] section of a planned folder album.
+FolderAlbumPlan readFolderAlbumPlan(int number, const QString &file)
+{
+    const QString section = QStringLiteral("ALBUM%1").arg(number);
+    const auto text = [&](const QString &key) {
+        return win::getPrivateProfileString(section, key, QString(), win::MaxPath, file);
+    };
+    const auto value = [&](const QString &key) {
+        return win::getPrivateProfileInt(section, key, 0, file);
+    };
+    FolderAlbumPlan plan;
+    plan.name = text(QStringLiteral("albumname"));
+    plan.box = text(QStringLiteral("box"));
+    const int folders = value(QStringLiteral("foldernum"));
+    for (int folder = 1; folder <= folders; ++folder)
+        plan.folders.append({text(QString::number(folder)),
+                             value(QStringLiteral("%1HasChild").arg(folder)) == 1});
+    return plan;
+}
+
+// The construction information of the delivery's index file into
+// kouji.xml; a missing or broken file leaves it empty.
 suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
 {
     suitedata::ShelfInfo info;
     info.standardCode = DefaultStandardCode;
-    QFile file(QDir(deliveryHostFolder).filePath(IndexFileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return info;
+    const QString path = QDir(deliveryHostFolder).filePath(IndexFileName);
+    QFile file(path);
+    suitedata::XmlElement root;
+    QString reason;
     // Index files are Shift_JIS as discs carry them.
-    QXmlStreamReader xml(win::fromAnsi(file.readAll()));
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
-            continue;
-        const QString name = xml.name().toString();
-        if (name == u"工事名称")
-            info.construction.title.constructionName = xml.readElementText().trimmed();
-        else if (name == u"工事番号")
-            info.construction.title.constructionNumber = xml.readElementText().trimmed();
-        else if (name == u"適用要領基準")
-            info.construction.basic.applicableStandard = xml.readElementText().trimmed();
-    }
+    if (file.open(QIODevice::ReadOnly)
+        && suitedata::readXmlText(win::fromAnsi(file.readAll()), path, &root, &reason))
+        info.construction = suitedata::readConstructionData(root);
     info.name = info.construction.title.constructionName;
     info.constructionNumber = info.construction.title.constructionNumber;
     for (const CriterionCode &entry : CriterionCodes) {
@@ -83,47 +103,51 @@ suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
     return info;
 }
 
-// 撮影年月日 of each photo file of the delivery's PHOTO.XML, which
-// G_PHOTO.mdb does not carry.
-QHash<QString, QString> shootingDates(const QString &deliveryHostFolder)
+// A file name of the delivery's XML as a name inside its folder: whatever
+// path it carries is dropped, so no file outside the folder is taken.
+QString nameInFolder(const QString &name)
 {
-    QHash<QString, QString> dates;
-    QFile file(QDir(deliveryHostFolder).filePath(PhotoFolder + QStringLiteral("/PHOTO.XML")));
-    if (!file.open(QIODevice::ReadOnly))
-        return dates;
-    QXmlStreamReader xml(win::fromAnsi(file.readAll()));
-    QString fileName;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"写真ファイル名")
-            fileName = xml.readElementText().trimmed();
-        else if (xml.name() == u"撮影年月日")
-            dates.insert(fileName, xml.readElementText().trimmed());
-    }
-    return dates;
+    return name.mid(qMax(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\')) + 1);
 }
 
-suitedata::ShelfPhoto shelfPhotoOf(const photodb::PhotoInfoRecord &record, PhotoNaming naming,
-                                   const QHash<QString, QString> &dates)
+// The photos of a standard delivery in delivery order: the items of
+// G_PHOTO.mdb, the rest from PHOTO.XML, named as the settings choose.
+QList<ImportPhoto> standardPhotos(const QList<photodb::PhotoInfoRecord> &records,
+                                  const QString &deliveryHostFolder, PhotoNaming naming)
 {
-    suitedata::ShelfPhoto photo;
-    photo.fileName = naming == PhotoNaming::JapaneseFileName && !record.japaneseFileName.isEmpty()
-        ? record.japaneseFileName
-        : record.fileName;
-    photo.japaneseFileName = record.japaneseFileName;
-    photo.majorClass = record.majorClass;
-    photo.category = record.category;
-    photo.workType = record.workType;
-    photo.kind = record.kind;
-    photo.subKind = record.subKind;
-    photo.title = record.title;
-    photo.place = record.place;
-    photo.managementValue = record.managementValue;
-    photo.representative = record.representative;
-    photo.frequency = record.frequency;
-    photo.date = dates.value(record.fileName);
-    return photo;
+    const DeliveryPhotoXml xml = readDeliveryPhotoXml(deliveryHostFolder);
+    const QDir delivery(deliveryHostFolder);
+    const QDir pictures(delivery.filePath(xml.pictureFolder));
+    const QDir drawings(delivery.filePath(xml.drawingFolder));
+    const bool japanese = naming == PhotoNaming::JapaneseFileName;
+    QList<ImportPhoto> photos;
+    photos.reserve(records.size());
+    for (const photodb::PhotoInfoRecord &record : records) {
+        ImportPhoto photo;
+        photo.item = xml.photos.value(record.fileName);
+        photo.sourceHost = pictures.filePath(nameInFolder(record.fileName));
+        suitedata::ShelfPhoto &item = photo.item;
+        item.fileName = japanese && !record.japaneseFileName.isEmpty() ? record.japaneseFileName
+                                                                       : record.fileName;
+        item.japaneseFileName = record.japaneseFileName;
+        item.majorClass = record.majorClass;
+        item.category = record.category;
+        item.workType = record.workType;
+        item.kind = record.kind;
+        item.subKind = record.subKind;
+        item.title = record.title;
+        item.place = record.place;
+        item.managementValue = record.managementValue;
+        item.representative = record.representative;
+        item.frequency = record.frequency;
+        for (suitedata::ShelfDrawing &drawing : item.drawings) {
+            photo.drawingSources.append(drawings.filePath(nameInFolder(drawing.fileName)));
+            if (japanese && !drawing.japaneseName.isEmpty())
+                drawing.fileName = drawing.japaneseName;
+        }
+        photos.append(std::move(photo));
+    }
+    return photos;
 }
 
 // The first profile folder number the data root does not hold yet.
@@ -135,91 +159,127 @@ int nextFreeShelf(const QDir &root)
     return number;
 }
 
-class ShelfBuilder
+// Copies a file into the album folder under a name Windows takes, kept
+// apart from the names the folder already has; the name it got, or empty
+// when the copy failed.
+QString copyInto(const QDir &album, const QString &source, const QString &wished,
+                 QSet<QString> *taken, qint64 *bytes)
 {
-public:
-    ShelfBuilder(const QString &dataHostFolder, QString *error)
-        : m_final(dataHostFolder), m_scratch(dataHostFolder + ScratchSuffix), m_error(error)
-    {}
-    ~ShelfBuilder()
-    {
-        if (!m_done)
-            QDir(m_scratch).removeRecursively();
-    }
-    Q_DISABLE_COPY_MOVE(ShelfBuilder)
+    const QString target = uniquePath(album, windowsName(wished), taken);
+    qint64 copied = 0;
+    if (!copyPhotoFile(source, target, &copied))
+        return {};
+    *bytes += copied;
+    return QFileInfo(target).fileName();
+}
 
-    QString scratch() const { return m_scratch; }
-
-    bool start()
-    {
-        if (QFileInfo::exists(m_final) && !QDir(m_final).isEmpty())
-            return fail(QStringLiteral("The bookshelf folder %1 is not empty.").arg(m_final));
-        QDir(m_scratch).removeRecursively();
-        if (!QDir().mkpath(m_scratch))
-            return fail(QStringLiteral("The folder %1 cannot be made.").arg(m_scratch));
-        return true;
-    }
-
-    bool finish()
-    {
-        QDir().rmdir(m_final); // an empty folder named by the user
-        if (!QDir().rename(m_scratch, m_final))
-            return fail(QStringLiteral("The folder %1 cannot be renamed.").arg(m_scratch));
-        m_done = true;
-        return true;
-    }
-
-    bool fail(const QString &text)
-    {
-        *m_error = text;
-        return false;
-    }
-
-private:
-    QString m_final;
-    QString m_scratch;
-    QString *m_error;
-    bool m_done = false;
-};
-
-bool writeAlbums(const QString &dataHostFolder, const QString &deliveryHostFolder,
-                 const ImportSettings &settings,
-                 const QList<photodb::PhotoInfoRecord> &records, ImportSummary *summary,
-                 QString *error)
+bool writeAlbums(const QString &dataHostFolder, const QList<ImportAlbum> &albums,
+                 const ImportProgress &progress,
+                 ImportSummary *summary, QString *error)
 {
     suitedata::ShelfPhotosWriter photos;
     const QDir data(dataHostFolder);
     if (!photos.create(data.filePath(suitedata::ShelfPhotosFileName.toString())))
-        return *error = photos.errorText(), false;
-    const QDir pictures(QDir(deliveryHostFolder).filePath(PhotoFolder + u'/' + PictureFolder));
-    const int perAlbum = qMax(1, settings.size);
-    const QHash<QString, QString> dates = shootingDates(deliveryHostFolder);
-    for (qsizetype index = 0; index < records.size(); ++index) {
-        const int albumNumber = int(index / perAlbum) + 1;
+        return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
+    int total = 0;
+    for (const ImportAlbum &album : albums)
+        total += int(album.photos.size());
+    for (qsizetype index = 0; index < albums.size(); ++index) {
+        const int albumNumber = int(index) + 1;
         const QString folder = QStringLiteral("album%1").arg(albumNumber);
-        if (index % perAlbum == 0) {
-            suitedata::AlbumInfo album;
-            album.label = QStringLiteral("アルバム%1").arg(albumNumber);
-            QFile albumFile(QDir(data.filePath(folder)).filePath(suitedata::AlbumFileName.toString()));
-            if (!data.mkdir(folder) || !albumFile.open(QIODevice::WriteOnly)
-                || albumFile.write(suitedata::albumInfoXml(album)) < 0 || !albumFile.flush())
-                return *error = QStringLiteral("The album %1 cannot be written.").arg(folder), false;
-            if (!photos.addAlbum({albumNumber, folder}))
-                return *error = photos.errorText(), false;
-            summary->albums = albumNumber;
+        suitedata::AlbumInfo info;
+        info.label = albums[index].label;
+        QFile albumFile(QDir(data.filePath(folder)).filePath(suitedata::AlbumFileName.toString()));
+        if (!data.mkdir(folder) || !albumFile.open(QIODevice::WriteOnly)
+            || albumFile.write(suitedata::albumInfoXml(info)) < 0 || !albumFile.flush())
+            return *error = messages::AlbumNotWritten.arg(folder), false;
+        if (!photos.addAlbum({albumNumber, folder}))
+            return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
+        summary->albums = albumNumber;
+
+        const QDir album(data.filePath(folder));
+        QSet<QString> taken;
+        for (const ImportPhoto &planned : albums[index].photos) {
+            suitedata::ShelfPhoto photo = planned.item;
+            photo.fileName = copyInto(album, planned.sourceHost, photo.fileName, &taken, &summary->bytes);
+            if (photo.fileName.isEmpty())
+                return *error = messages::PhotoNotCopied.arg(planned.sourceHost), false;
+            for (qsizetype drawing = 0; drawing < photo.drawings.size(); ++drawing) {
+                const QString source = planned.drawingSources.value(drawing);
+                QString &name = photo.drawings[drawing].fileName;
+                name = copyInto(album, source, name, &taken, &summary->bytes);
+                if (name.isEmpty())
+                    return *error = messages::DrawingNotCopied.arg(source), false;
+            }
+            if (!photos.addPhoto(albumNumber, photo))
+                return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
+            ++summary->photos;
+            if (progress)
+                progress(summary->photos, total);
         }
-        const photodb::PhotoInfoRecord &record = records[index];
-        const suitedata::ShelfPhoto photo = shelfPhotoOf(record, settings.naming, dates);
-        const QString source = pictures.filePath(record.fileName);
-        const QString target = QDir(data.filePath(folder)).filePath(photo.fileName);
-        if (!QFile::copy(source, target))
-            return *error = QStringLiteral("The photo %1 cannot be copied.").arg(source), false;
-        if (!photos.addPhoto(albumNumber, photo))
-            return *error = photos.errorText(), false;
-        ++summary->photos;
     }
     if (!photos.commit())
-        return *error = photos.errorText(), false;
+        return *error = messages::PhotosNotWritten.arg(photos.errorText()), false;
+    return true;
+}
+
+// A government-building delivery has no index file: the bookshelf is named
+// after the construction-name folder and follows the edition chosen.
+suitedata::ShelfInfo governmentBuildingShelfInfo(const QString &deliveryHostFolder,
+                                                 PhotoNaming naming)
+{
+    suitedata::ShelfInfo info;
+    info.name = QDir(deliveryHostFolder).dirName();
+    info.construction.title.constructionName = info.name;
+    info.standardCode = naming == PhotoNaming::GovernmentBuilding2012 ? GovernmentBuilding2012Code
+                                                                      : GovernmentBuilding2002Code;
+    return info;
+}
+
+// KOUJIMASTER.MDB beside the photo database.
+QString classificationTreePath(const QString &photoDatabase)
+{
+    const qsizetype folderEnd = qMax(photoDatabase.lastIndexOf(u'\\'), photoDatabase.lastIndexOf(u'/'));
+    return photoDatabase.left(folderEnd + 1)
+        + QString::fromUtf16(koujimaster::FileName);
+}
+
+// The albums the settings ask for, with their photos.
+bool planAlbums(const ImportSettings &settings, const QString &deliveryHost,
+                const QString &photoDatabase, QList<ImportAlbum> *albums, QString *error)
+{
+    if (settings.albums == AlbumMethod::PlannedFolders) {
+        if (!readFolderAlbums(settings.deliveryFolder, settings.folderAlbums, albums, error))
+            return *error = messages::PlannedFolderMissing.arg(*error), false;
+        return true;
+    }
+    if (settings.albums != AlbumMethod::ByCount && settings.albums != AlbumMethod::ByClassification)
+        return *error = messages::UnknownAlbumMethod.arg(QString::number(int(settings.albums))), false;
+    QList<photodb::PhotoInfoRecord> records;
+    try {
+        records = photodb::PhotoInfoTable::readAll(photoDatabase);
+    } catch (const JETDAO::CDaoException &exception) {
+        return *error = messages::DatabaseUnreadable.arg(photoDatabase, exception.GetErrorMessage()),
+               false;
+    }
+    const QList<ImportPhoto> photos = standardPhotos(records, deliveryHost, settings.naming);
+    *albums = settings.albums == AlbumMethod::ByCount
+        ? albumsByCount(photos, settings.size)
+        : albumsByClassification(photos, settings.size,
+                                 readClassificationTree(classificationTreePath(photoDatabase)));
+    return true;
+}
+
+// Reference only: the delivery is looked at where it lies; nothing of the
+// suite's data is made or changed.
+bool referenceDelivery(const ImportSettings &settings, const QString &deliveryHost,
+                       const QString &photoDatabase, ImportSummary *summary, QString *error)
+{
+    QList<ImportAlbum> albums;
+    if (!planAlbums(settings, deliveryHost, photoDatabase, &albums, error))
+        return false;
+    for (const ImportAlbum &album : albums)
+        summary->photos += int(album.photos.size());
     return true;
 }
 
@@ -238,65 +298,61 @@ std::optional<ImportSettings> readImportSettings(const QString &settingsFile)
     settings.shelfFolder = readSetting(QStringLiteral("bsfolder"), settingsFile);
     settings.albums = AlbumMethod(readSettingNumber(QStringLiteral("type"), settingsFile));
     settings.size = readSettingNumber(QStringLiteral("size"), settingsFile);
-    settings.naming = readSettingNumber(QStringLiteral("filename"), settingsFile)
-            == int(PhotoNaming::JapaneseFileName)
-        ? PhotoNaming::JapaneseFileName
-        : PhotoNaming::PhotoFileName;
+    switch (PhotoNaming(readSettingNumber(QStringLiteral("filename"), settingsFile))) {
+    case PhotoNaming::JapaneseFileName:
+        settings.naming = PhotoNaming::JapaneseFileName;
+        break;
+    case PhotoNaming::GovernmentBuilding2012:
+        settings.naming = PhotoNaming::GovernmentBuilding2012;
+        break;
+    default:
+        settings.naming = PhotoNaming::PhotoFileName;
+    }
+    if (settings.albums == AlbumMethod::PlannedFolders) {
+        for (int album = 1; album <= qMin(settings.size, MaxPlannedAlbums); ++album)
+            settings.folderAlbums.append(readFolderAlbumPlan(album, settingsFile));
+    }
     return settings;
 }
 
 bool importDelivery(const QString &dataRoot, const ImportSettings &settings,
-                    const QString &photoDatabase, ImportSummary *summary, QString *error)
+                    const QString &photoDatabase, ImportSummary *summary, QString *error,
+                    const ImportProgress &progress)
 {
     *summary = ImportSummary();
-    if (settings.mode == ImportMode::ReferOnly)
-        return true;
-    if (settings.albums != AlbumMethod::ByCount)
-        return *error = QStringLiteral("Only albums by count can be imported yet."), false;
-    const QString rootHost = win::toHostPath(dataRoot);
     const QString deliveryHost = win::toHostPath(settings.deliveryFolder);
-    if (rootHost.isEmpty() || deliveryHost.isEmpty())
-        return *error = QStringLiteral("The data root or the delivery folder has no drive."), false;
-    QList<photodb::PhotoInfoRecord> records;
-    try {
-        records = photodb::PhotoInfoTable::readAll(photoDatabase);
-    } catch (...) {
-        return *error = QStringLiteral("%1 cannot be read.").arg(photoDatabase), false;
-    }
+    if (deliveryHost.isEmpty())
+        return *error = messages::NoDriveMapsFolder.arg(settings.deliveryFolder), false;
+    if (!QFileInfo(deliveryHost).isDir())
+        return *error = messages::NoDeliveryFolder.arg(settings.deliveryFolder), false;
+    if (settings.mode == ImportMode::ReferOnly)
+        return referenceDelivery(settings, deliveryHost, photoDatabase, summary, error);
+    const QString rootHost = win::toHostPath(dataRoot);
+    if (rootHost.isEmpty())
+        return *error = messages::NoDriveMapsFolder.arg(dataRoot), false;
+    QList<ImportAlbum> albums;
+    if (!planAlbums(settings, deliveryHost, photoDatabase, &albums, error))
+        return false;
 
+    recoverInterruptedImports(rootHost);
     const int shelf = nextFreeShelf(QDir(rootHost));
     const QString profileName = suitedata::profileFolderName(shelf);
     const QString profileWin = win::joinPath(dataRoot, profileName);
     const QString dataWin = settings.shelfFolder.isEmpty() ? profileWin : settings.shelfFolder;
     const QString dataHost = win::toHostPath(dataWin);
     if (dataHost.isEmpty())
-        return *error = QStringLiteral("The bookshelf folder %1 has no drive.").arg(dataWin), false;
-    const bool dataInProfile = QDir::cleanPath(dataHost) == QDir(rootHost).filePath(profileName);
+        return *error = messages::NoDriveMapsFolder.arg(dataWin), false;
 
-    ShelfBuilder data(dataHost, error);
-    if (!data.start() || !writeAlbums(data.scratch(), deliveryHost, settings, records, summary, error))
-        return false;
-    const suitedata::ShelfInfo info = shelfInfoOf(deliveryHost);
-    if (!suitedata::writeShelfInfo(
-            QDir(data.scratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info, error))
-        return false;
-
-    // The profile folder comes into place last: readers stop at the first
-    // missing number, so the bookshelf appears whole or not at all.
-    ShelfBuilder profile(QDir(rootHost).filePath(profileName), error);
-    const QString profileScratch = dataInProfile ? data.scratch() : profile.scratch();
-    if (!dataInProfile && !profile.start())
-        return false;
-    const QString profileFile = win::joinPath(windowsPathOf(profileScratch),
-                                              suitedata::ShelfProfileFileName.toString());
-    if (!win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                        suitedata::DataDirKey.toString(), dataWin, profileFile,
-                                        win::ProfileEncoding::Utf16)
-        || !win::writePrivateProfileString(suitedata::CommonSection.toString(),
-                                           suitedata::ShelfNameKey.toString(), info.name,
-                                           profileFile, win::ProfileEncoding::Utf16))
-        return *error = QStringLiteral("%1 cannot be written.").arg(profileFile), false;
-    if (!data.finish() || (!dataInProfile && !profile.finish()))
+    const suitedata::ShelfInfo info = settings.albums == AlbumMethod::PlannedFolders
+        ? governmentBuildingShelfInfo(deliveryHost, settings.naming)
+        : shelfInfoOf(deliveryHost);
+    ShelfStaging staging(QDir(rootHost).filePath(profileName), dataHost);
+    if (!staging.start(dataWin, info.name, error)
+        || !writeAlbums(staging.dataScratch(), albums, progress, summary, error)
+        || !suitedata::writeShelfInfo(
+            QDir(staging.dataScratch()).filePath(suitedata::ShelfMarkerFileName.toString()), info,
+            error)
+        || !staging.commit(error))
         return false;
     summary->shelf = shelf;
     summary->dataFolder = dataWin;

@@ -25,6 +25,10 @@ public:
         bool japaneseNames = false;
         // CALS.mdb as given by the wizard (Windows path); empty: no other data.
         QString calsDatabase;
+        // Where NeedTransformation.dat is (Windows path): values it changes
+        // are listed in their delivery form and marked. Empty, or without
+        // the file there: values as the bookshelf holds them.
+        QString transformationFolder;
     };
 
     BasicInfoMake(const suitedata::ShelfInfo &shelf, const Options &options);

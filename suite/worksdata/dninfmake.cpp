@@ -6,6 +6,8 @@
 #include "gxtemp.h"
 #include "settingsfile.h"
 
+#include "platform/pathnames.h"
+
 #include <algorithm>
 
 namespace {
@@ -39,7 +41,9 @@ int DNInfMake(const char16_t *koujiFolder, int standardCode, int, const char16_t
 {
     copyOut(QString(), tekiyou, TekiyouChars);
     copyOut(QString(), otherDataCreateFlag, FlagChars);
-    const BasicInfoMake::Options options{standardCode, japaneseNames != 0, fromWide(calsDatabase)};
+    // The character lists are shipped beside the wizard that loaded us.
+    const BasicInfoMake::Options options{standardCode, japaneseNames != 0, fromWide(calsDatabase),
+                                         win::programFolder()};
     QString standard;
     QString flag;
     if (!writeBasicInfo(fromWide(koujiFolder), options,

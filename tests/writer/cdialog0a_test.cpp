@@ -7,6 +7,7 @@
 #include "writerwizardtest.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 
 using namespace writer;
 
@@ -69,6 +70,21 @@ TEST_F(CDialog0ATest, AboveNinetySixDotsPerInchTheTreeFollowsThePageSize)
     EXPECT_EQ(page->treeRectangle(96), QRect(QPoint(48, 60), QPoint(720, 448)));
     EXPECT_EQ(page->treeRectangle(120),
               QRect(QPoint(52, 80), QPoint(page->width() - 65, page->height() - 80)));
+}
+
+TEST_F(CDialog0ATest, TheInstructionTextsFitWhollyAboveAndBelowTheTree)
+{
+    startWizard(25);
+    const QWidget *page = sheet().pageByTemplate(ids::albums::Template);
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    ASSERT_EQ(labels.size(), 2);
+    for (const QLabel *label : labels) {
+        SCOPED_TRACE(qPrintable(label->text().left(8)));
+        EXPECT_FALSE(label->geometry().intersects(workstree().rectangle));
+        EXPECT_TRUE(page->rect().contains(label->geometry()));
+        // Wrapped at its width, the whole text fits the label's height.
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    }
 }
 
 TEST_F(CDialog0ATest, ATreeThatCannotBeMadeIsReportedOnceAndThePageStaysUsable)

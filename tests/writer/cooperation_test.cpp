@@ -212,6 +212,35 @@ TEST_F(CooperationTest, OtherDataIsOfferedWhenCalsHoldsRowsAndTheChoiceReachesTh
     EXPECT_EQ(workstree().otherData, 1);
 }
 
+TEST_F(CooperationTest, TypingTheStartMediaNumberLeavesTheActivationWorkAlone)
+{
+    using ids::extendedoptions::StartMedia;
+    describePrograms({{QStringLiteral("連携A"), true}, {QStringLiteral("連携B"), true}});
+    writeFile(QStringLiteral("cals/CALS.mdb"), "no database");
+    startWizard(25);
+    settings().m_strProgramFolder = winPath(QStringLiteral("prog"));
+    settings().m_strCalsFolder = winPath(QStringLiteral("cals"));
+    nextFromAlbums();
+    ASSERT_EQ(currentPage(), ids::extendedoptions::Template);
+    // The broken database is reported once, on arrival.
+    EXPECT_EQ(takeMessages().size(), 1);
+    // A list rebuilt from the settings would show slot 1 again.
+    list()->setCurrentIndex(1);
+    emit list()->activated(1);
+    list()->setCurrentIndex(0);
+
+    for (const QString &typed : {QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("3")})
+        enterText(StartMedia, typed);
+    EXPECT_TRUE(takeMessages().isEmpty());
+    EXPECT_EQ(settings().m_nStartMedia, 3);
+    EXPECT_EQ(list()->currentIndex(), 0);
+    // The box's own rule still holds while typing.
+    enterText(StartMedia, QStringLiteral("0"));
+    EXPECT_EQ(takeMessages(), QStringList({QStringLiteral("1 から 9 までの整数を入力してください。")}));
+    EXPECT_EQ(ui::controlText(control(StartMedia)), QStringLiteral("1"));
+    EXPECT_EQ(settings().m_nStartMedia, 1);
+}
+
 TEST_F(CooperationTest, TheWorksdataFunctionsAnswerSafelyForMissingFilesAndSmallBuffers)
 {
     const suiteapi::WorksdataFunctions &worksdata = suite().worksdata;

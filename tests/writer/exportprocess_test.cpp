@@ -2,6 +2,7 @@
 #include "workspacetest.h"
 
 #include "albumlistfile.h"
+#include "calssample.h"
 #include "suitesample.h"
 
 #include "platform/profile.h"
@@ -120,6 +121,32 @@ TEST_F(ExportProcessTest, OtherDataCodeHasItsOptionsWrittenFirstByTheOptionsPage
                             "expect-page 135\nnext\n" + ToNewFolderAndFinish);
     EXPECT_EQ(exitCode, 1) << output();
     EXPECT_EQ(outputSettings(), golden("outputxml-25.dat"));
+}
+
+// --cals: the folder whose CALS.mdb DeliveryWriter probes is the one the
+// host reads; with the other data ticked on the options page the delivery
+// gets MEET, PLAN and OTHRS with their files.
+TEST_F(ExportProcessTest, ChosenOtherDataIsExportedFromTheCalsFolder)
+{
+    writeSuite(25);
+    const CalsSample cals{hostPath(QStringLiteral("cals")), winPath(QStringLiteral("cals")), 3};
+    QString error;
+    ASSERT_TRUE(cals.write(&error)) << error.toStdString();
+    QByteArray printed;
+    const int exitCode = runScripted(
+        programPath(QStringLiteral("tessera-host")),
+        {QStringLiteral("export"), winPath(QStringLiteral("TesseraData")), QStringLiteral("--shelf"),
+         QStringLiteral("0"), QStringLiteral("--code"), QStringLiteral("25"),
+         QStringLiteral("--cals"), winPath(QStringLiteral("cals"))},
+        "next\nexpect-page 131\nclick 1225\nnext\nexpect-page 134\nnext\nexpect-page 135\nnext\n"
+            + ToNewFolderAndFinish,
+        &printed);
+    EXPECT_EQ(exitCode, 1) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("othrsData=1")) << printed.toStdString();
+    for (const char *file : {"out/MEET/MEET.XML", "out/MEET/ORG/MTG00101.PDF", "out/PLAN/PLAN.XML",
+                             "out/PLAN/ORG/PLN00101.PDF", "out/OTHRS/OTHRS.XML",
+                             "out/OTHRS/ORG001/OTH00001.TXT"})
+        EXPECT_TRUE(QFile::exists(hostPath(QLatin1StringView(file)))) << file;
 }
 
 TEST_F(ExportProcessTest, AFileOfAnEarlierRunKeepsItsLinesBeforeTheNewBlock)

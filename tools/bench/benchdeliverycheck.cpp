@@ -13,9 +13,7 @@
 #include "deliverychecker.h"
 #include "platform/winpath.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -45,12 +43,9 @@ bool measure(const char *what, const QString &root, int photos, bool decode)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const int photos = bench::takePhotos(&arguments, DefaultPhotos);
-    QTemporaryDir scratch;
-    const QString folder =
-        bench::deliveryFolder(arguments, scratch) + QStringLiteral("/check-%1").arg(photos);
+    bench::Bench bench(argc, argv);
+    const int photos = bench.photos(DefaultPhotos);
+    const QString folder = bench.folder() + QStringLiteral("/check-%1").arg(photos);
     if (photos <= 0 || !bench::ensureStandardDelivery(folder, photos))
         return 1;
     const QString root = win::toWindowsPath(folder);

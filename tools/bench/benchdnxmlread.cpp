@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -86,7 +85,6 @@ bool measure(const QString &base, int photos)
     std::printf("%8d %8.1f %8.3f %8.3f %10.0f %8.1f %8.1f\n", photos, xmlMb, seconds,
                 fields[1].toDouble(), photos / seconds, peakKb / 1024.0,
                 (peakKb - fields[3].toLong()) / 1024.0);
-    std::fflush(stdout);
     return true;
 }
 
@@ -94,24 +92,16 @@ bool measure(const QString &base, int photos)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
+    bench::Bench bench(argc, argv);
+    const QStringList &arguments = bench.arguments();
     if (arguments.size() == 3 && arguments.first() == QLatin1String(ReadMode))
         return readDelivery(arguments[1], arguments[2]);
     if (arguments.size() == 3 && arguments.first() == QLatin1String(GenerateMode))
         return bench::generateStandardDelivery(arguments[1], arguments[2].toInt()) ? 0 : 1;
 
-    const QList<int> sizes = bench::takeSizes(&arguments, DefaultSizes);
-    QTemporaryDir scratch;
-    const QString base = bench::deliveryFolder(arguments, scratch);
-
+    const QList<int> sizes = bench.sizes(DefaultSizes);
+    const QString base = bench.folder();
     std::printf("%8s %8s %8s %8s %10s %8s %8s\n", "photos", "XML MB", "wall s", "cpu s", "photos/s",
                 "peak MB", "read MB");
-    for (const int photos : sizes) {
-        if (photos <= 0 || !measure(base, photos)) {
-            std::fprintf(stderr, "bench-dnxmlread: %d photos failed\n", photos);
-            return 1;
-        }
-    }
-    return 0;
+    return bench.forEachSize(sizes, [&base](int photos) { return measure(base, photos); });
 }

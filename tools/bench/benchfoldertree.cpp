@@ -17,7 +17,7 @@
 #include "platform/winpath.h"
 #include "ui/queuedanswerer.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
@@ -35,7 +35,7 @@ void timed(const char *what, const std::function<void()> &work)
 {
     const BenchStopwatch watch;
     work();
-    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, watch.wall(), watch.cpu());
+    bench::printTimed(what, watch);
 }
 
 int folderCount(const QString &folder)
@@ -101,19 +101,16 @@ void run(reader::ImportSettings &settings, bool h24)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    const int photos = bench::takePhotos(&arguments, DefaultPhotos);
+    bench::Bench bench(argc, argv, bench::Application::Widgets);
+    const int photos = bench.photos(DefaultPhotos);
     if (photos <= 0) {
         std::fprintf(stderr, "usage: bench-foldertree [FOLDER] [--photos N]\n");
         return 2;
     }
 
-    QTemporaryDir scratch;
-    const QString folder = bench::deliveryFolder(arguments, scratch);
+    const QString folder = bench.folder();
     const QString delivery = QDir(folder).filePath(QStringLiteral("%1-%2").arg(QLatin1String(DeliveryName)).arg(photos));
-    if (!QDir().mkpath(folder) || !ensureDelivery(delivery, photos))
+    if (!ensureDelivery(delivery, photos))
         return 1;
     std::printf("%d photos in %d folders\n", photos, folderCount(delivery));
 

@@ -14,10 +14,7 @@
 #include "platform/winpath.h"
 #include "suitesample.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -89,14 +86,10 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
                 what, delivery.summary().photos, seconds, watch.cpu(), readSeconds, mb,
                 mb / seconds);
     if (!xmlOnly) {
-        const QString copy = scratch + QStringLiteral("/cp-%1").arg(photos);
-        QDir().mkpath(copy);
-        const BenchStopwatch cp;
-        if (QProcess::execute(QStringLiteral("cp"),
-                              QStringList{QStringLiteral("-r")} + albumFolders + QStringList{copy})
-            != 0)
+        const double cpSeconds
+            = bench::copySeconds(albumFolders, scratch + QStringLiteral("/cp-%1").arg(photos));
+        if (cpSeconds < 0)
             return false;
-        const double cpSeconds = cp.wall();
         std::printf("%-26s %7d photos %8.3f s                %7.1f MB/s\n", "cp -r of the albums",
                     photos, cpSeconds, mb / cpSeconds);
     }
@@ -108,17 +101,10 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const int imagePhotosAt = int(arguments.indexOf(QStringLiteral("--image-photos")));
-    int imagePhotos = DefaultImagePhotos;
-    if (imagePhotosAt >= 0 && imagePhotosAt + 1 < arguments.size()) {
-        imagePhotos = arguments.takeAt(imagePhotosAt + 1).toInt();
-        arguments.removeAt(imagePhotosAt);
-    }
-    const int photos = bench::takePhotos(&arguments, DefaultPhotos);
-    QTemporaryDir scratchDir;
-    const QString scratch = bench::deliveryFolder(arguments, scratchDir);
+    bench::Bench bench(argc, argv);
+    const int imagePhotos = bench.intOption(QStringLiteral("--image-photos"), DefaultImagePhotos);
+    const int photos = bench.photos(DefaultPhotos);
+    const QString scratch = bench.folder();
     QDir().mkpath(scratch + QStringLiteral("/temp"));
     qputenv("TMP", QFile::encodeName(scratch + QStringLiteral("/temp")));
     if (photos <= 0 || imagePhotos <= 0 || !measure("export xml=1", scratch, photos, true)

@@ -16,9 +16,7 @@
 
 #include "platform/winpath.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -72,11 +70,6 @@ QByteArray netProfile(int sections)
     return bytes;
 }
 
-void report(const char *what, const BenchStopwatch &watch)
-{
-    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, watch.wall(), watch.cpu());
-}
-
 bool measure(const QString &folder, int sections)
 {
     const QByteArray bytes = netProfile(sections);
@@ -94,7 +87,7 @@ bool measure(const QString &folder, int sections)
         const BenchStopwatch watch;
         const shelfwarden::UsageLists own = shelfwarden::UsageLists::readOwnGroup(profile, ownGroup);
         const shelfwarden::UsageLists others = shelfwarden::UsageLists::readOtherGroups(profile, ownGroup);
-        report("both views, as the dialog opens", watch);
+        bench::printTimed("both views, as the dialog opens", watch);
         std::printf("  own group: %lld sharing, %lld using; other groups: %lld sharing\n",
                     qlonglong(own.sharing.size()), qlonglong(own.inUse.size()), qlonglong(others.sharing.size()));
     }
@@ -102,7 +95,7 @@ bool measure(const QString &folder, int sections)
     {
         const BenchStopwatch watch;
         removed = shelfwarden::RemoveComputer(profile, QString::fromLatin1(Target), true);
-        report("removing one computer", watch);
+        bench::printTimed("removing one computer", watch);
     }
     const QStringList used = netprof::readSection(profile, netprof::UsedSection);
     const auto held = std::count_if(used.cbegin(), used.cend(), [](const QString &value) { return !value.isEmpty(); });
@@ -117,13 +110,10 @@ bool measure(const QString &folder, int sections)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments();
-    const QList<int> sizes = bench::takeSizes(&arguments, {DefaultSections});
-    const QTemporaryDir scratch;
-    for (const int sections : sizes) {
-        if (sections <= FixedSections || !measure(scratch.path(), sections))
-            return 1;
-    }
-    return 0;
+    bench::Bench bench(argc, argv);
+    const QList<int> sizes = bench.sizes({DefaultSections});
+    const QString folder = bench.folder();
+    return bench.forEachSize(sizes, [&folder](int sections) {
+        return sections > FixedSections && measure(folder, sections);
+    });
 }

@@ -12,10 +12,8 @@
 #include "photodb/photodatabasewriter.h"
 #include "platform/winpath.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -68,7 +66,6 @@ bool measure(const QString &base, int photos)
         return false;
     }
     std::printf("%8d %8d %10.3f %10.3f\n", photos, labelReads, wall, cpu);
-    std::fflush(stdout);
     return true;
 }
 
@@ -76,17 +73,9 @@ bool measure(const QString &base, int photos)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QList<int> sizes = bench::takeSizes(&arguments, DefaultSizes);
-    QTemporaryDir scratch;
-    const QString base = bench::deliveryFolder(arguments, scratch);
+    bench::Bench bench(argc, argv);
+    const QList<int> sizes = bench.sizes(DefaultSizes);
+    const QString base = bench.folder();
     std::printf("%8s %8s %10s %10s\n", "photos", "labels", "check s", "check cpu");
-    for (const int photos : sizes) {
-        if (photos <= 0 || !measure(base, photos)) {
-            std::fprintf(stderr, "bench-pathlength: %d photos failed\n", photos);
-            return 1;
-        }
-    }
-    return 0;
+    return bench.forEachSize(sizes, [&base](int photos) { return measure(base, photos); });
 }

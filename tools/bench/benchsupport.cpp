@@ -1,9 +1,14 @@
 #include "benchsupport.h"
 
+#include "benchstopwatch.h"
+
 #include "deliverygenerator.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -34,6 +39,12 @@ std::optional<QString> takeValue(QStringList *arguments, const QString &option)
     return value;
 }
 
+int takeNumber(QStringList *arguments, const QString &option, int fallback)
+{
+    const std::optional<QString> value = takeValue(arguments, option);
+    return value ? value->toInt() : fallback;
+}
+
 } // namespace
 
 double cpuSeconds()
@@ -61,8 +72,7 @@ QList<int> takeSizes(QStringList *arguments, const QList<int> &defaults)
 
 int takePhotos(QStringList *arguments, int fallback)
 {
-    const std::optional<QString> value = takeValue(arguments, QStringLiteral("--photos"));
-    return value ? value->toInt() : fallback;
+    return takeNumber(arguments, QStringLiteral("--photos"), fallback);
 }
 
 QString deliveryFolder(const QStringList &arguments, const QTemporaryDir &scratch)
@@ -89,6 +99,73 @@ bool ensureStandardDelivery(const QString &folder, int photos,
     std::printf("(generating %d photos into %s)\n", photos, qPrintable(folder));
     std::fflush(stdout);
     return generate(folder, photos);
+}
+
+Bench::Bench(int &argc, char **argv, Application application)
+{
+    if (application == Application::Widgets) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        m_application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        m_application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    m_arguments = QCoreApplication::arguments().mid(1);
+}
+
+Bench::~Bench() = default;
+
+QList<int> Bench::sizes(const QList<int> &defaults)
+{
+    return takeSizes(&m_arguments, defaults);
+}
+
+int Bench::photos(int fallback)
+{
+    return takePhotos(&m_arguments, fallback);
+}
+
+int Bench::intOption(const QString &option, int fallback)
+{
+    return takeNumber(&m_arguments, option, fallback);
+}
+
+QString Bench::folder() const
+{
+    const QString folder = deliveryFolder(m_arguments, m_scratch);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+int Bench::forEachSize(const QList<int> &sizes, const std::function<bool(int)> &work) const
+{
+    for (const int size : sizes) {
+        const bool done = size > 0 && work(size);
+        std::fflush(stdout);
+        if (!done) {
+            std::fprintf(stderr, "%s: %d failed\n",
+                         qPrintable(QCoreApplication::applicationName()), size);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void printTimed(const char *what, const BenchStopwatch &watch)
+{
+    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, watch.wall(), watch.cpu());
+}
+
+double copySeconds(const QStringList &folders, const QString &target)
+{
+    QDir(target).removeRecursively(); // a copy of an earlier run would be overwritten
+    QDir().mkpath(target);
+    QElapsedTimer timer;
+    timer.start();
+    if (QProcess::execute(QStringLiteral("cp"), QStringList{QStringLiteral("-r")} + folders + QStringList{target})
+        != 0)
+        return -1;
+    return timer.nsecsElapsed() / 1e9;
 }
 
 } // namespace bench

@@ -3,13 +3,17 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
-class QTemporaryDir;
+class BenchStopwatch;
+class QCoreApplication;
 
-// What the benchmarks share: their command line, the folder that keeps the
-// generated deliveries, and this process's use of CPU and memory.
+// What the benchmarks share: their application and command line, the folder
+// that keeps the generated deliveries, this process's use of CPU and memory,
+// and how a timed step is printed.
 namespace bench {
 
 // User and system CPU seconds this process has used so far.
@@ -33,5 +37,53 @@ bool generateStandardDelivery(const QString &folder, int photos);
 bool ensureStandardDelivery(const QString &folder, int photos,
                             const std::function<bool(const QString &, int)> &generate
                             = generateStandardDelivery);
+
+// The application a bench runs in.
+enum class Application {
+    Core,
+    // Widgets, on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+    Widgets,
+};
+
+// What every bench's main() does around its own work, made first thing:
+// the application, the command line (FOLDER, --sizes, --photos and the
+// like) and a scratch folder for the run.
+class Bench final
+{
+public:
+    Bench(int &argc, char **argv, Application application = Application::Core);
+    ~Bench();
+    Q_DISABLE_COPY_MOVE(Bench)
+
+    // The arguments not taken yet, the program's name left out.
+    const QStringList &arguments() const { return m_arguments; }
+    // "--sizes N,N,..." taken; defaults when it is not there.
+    QList<int> sizes(const QList<int> &defaults);
+    // "--photos N" taken; fallback when it is not there, 0 when N is not a
+    // number.
+    int photos(int fallback);
+    // The same for another option of a number.
+    int intOption(const QString &option, int fallback);
+    // FOLDER made absolute, else the scratch folder; made when missing.
+    QString folder() const;
+
+    // work for each size in turn, stdout flushed after each; a size of 0 or
+    // less, or work that fails, ends the run with the bench's name and the
+    // size on stderr. The exit code.
+    int forEachSize(const QList<int> &sizes, const std::function<bool(int)> &work) const;
+
+private:
+    std::unique_ptr<QCoreApplication> m_application;
+    QStringList m_arguments;
+    QTemporaryDir m_scratch;
+};
+
+// One timed step as the benches print it: what, wall-clock and CPU seconds.
+void printTimed(const char *what, const BenchStopwatch &watch);
+
+// Wall seconds `cp -r` takes to copy the folders into target (made
+// afresh): the measure a copying step is set beside. Negative when cp
+// fails.
+double copySeconds(const QStringList &folders, const QString &target);
 
 } // namespace bench

@@ -16,7 +16,7 @@
 #include "suiteapi/workstreefunctions.h"
 #include "ui/windowmessage.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -70,13 +70,11 @@ public:
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir scratch;
-    const QString folder = bench::deliveryFolder(app.arguments().mid(1), scratch);
+    bench::Bench bench(argc, argv, bench::Application::Widgets);
+    const QString folder = bench.folder();
     const QString treeSuite = QDir(folder).filePath(QStringLiteral("suite-tree"));
     const QString photoSuite = QDir(folder).filePath(QStringLiteral("suite-photos"));
-    if (!QDir().mkpath(folder) || !ensureSuite(treeSuite, TreeShelves, TreeAlbums, 0)
+    if (!ensureSuite(treeSuite, TreeShelves, TreeAlbums, 0)
         || !ensureSuite(photoSuite, 1, PhotoAlbums, PhotosPerAlbum))
         return 1;
 
@@ -104,8 +102,7 @@ int main(int argc, char **argv)
     BenchStopwatch treeWatch;
     const int created = workstree->createWorksTree(treeRoot.c_str(), 0, albums.constData(),
                                                    TreeAlbums, Left, Top, Right, Bottom, &page, 0);
-    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", "CreateWorksTree, 100 x 50 albums",
-                treeWatch.wall(), treeWatch.cpu());
+    bench::printTimed("CreateWorksTree, 100 x 50 albums", treeWatch);
     workstree->destoryWorksTree();
 
     const std::u16string photoRoot = u"D:\\suite-photos";
@@ -113,8 +110,7 @@ int main(int argc, char **argv)
                                Top, Right, Bottom, &page, 0);
     BenchStopwatch photoWatch;
     workstree->createPhotoMdb();
-    std::printf("%-44s %8.3f s  (cpu %.3f s)\n", "CreatePhotoMdb, 100 000 photos in 100 albums",
-                photoWatch.wall(), photoWatch.cpu());
+    bench::printTimed("CreatePhotoMdb, 100 000 photos in 100 albums", photoWatch);
     QCoreApplication::sendPostedEvents();
     workstree->destoryWorksTree();
     if (!created || !page.hasPhotos) {

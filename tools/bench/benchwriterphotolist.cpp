@@ -16,9 +16,7 @@
 #include "platform/winpath.h"
 #include "suiteapi/worksdata.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -57,7 +55,6 @@ bool measure(const QString &base, int photos)
     const double paintWall = paint.wall();
 
     std::printf("%8d %10.3f %10.3f %10.3f\n", photos, fillWall, fillCpu, paintWall);
-    std::fflush(stdout);
     return true;
 }
 
@@ -65,21 +62,9 @@ bool measure(const QString &base, int photos)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-
-    const QList<int> sizes = bench::takeSizes(&arguments, DefaultSizes);
-    QTemporaryDir scratch;
-    const QString base = bench::deliveryFolder(arguments, scratch);
-
+    bench::Bench bench(argc, argv, bench::Application::Widgets);
+    const QList<int> sizes = bench.sizes(DefaultSizes);
+    const QString base = bench.folder();
     std::printf("%8s %10s %10s %10s\n", "photos", "fill s", "fill cpu", "paint s");
-    for (const int photos : sizes) {
-        if (photos <= 0 || !measure(base, photos)) {
-            std::fprintf(stderr, "bench-writerphotolist: %d photos failed\n", photos);
-            return 1;
-        }
-    }
-    return 0;
+    return bench.forEachSize(sizes, [&base](int photos) { return measure(base, photos); });
 }

@@ -2,7 +2,9 @@
 
 #include "commandline.h"
 
-#include "jetdao/jetdao.h"
+#include "calssample.h"
+
+#include "calsdb/calsschema.h"
 #include "platform/winpath.h"
 
 #include <QDir>
@@ -10,43 +12,10 @@
 
 namespace {
 
-const QString FileName = QStringLiteral("CALS.mdb");
 // The folder is reached through a drive of its own, as the database
 // library takes Windows paths.
 constexpr char16_t SampleDrive = u'S';
 constexpr int MaxRows = 100000;
-constexpr int NameSize = 255;
-
-// The delivery folders the rows register, in turn.
-const QString Folders[] = {QStringLiteral("DRAWING"), QStringLiteral("MEET"),
-                           QStringLiteral("PLAN"), QStringLiteral("OTHRS")};
-
-void writeDatabase(const QString &path, int rows)
-{
-    JETDAO::CDaoDatabase database;
-    database.Create(path);
-    JETDAO::CDaoTableDef table(&database);
-    table.Create(QStringLiteral("XML"));
-    table.CreateField(QStringLiteral("ID"), JETDAO::CDaoTableDef::dbLong);
-    table.CreateField(QStringLiteral("FOLDER"), JETDAO::CDaoTableDef::dbText, NameSize);
-    table.CreateField(QStringLiteral("FILENAME"), JETDAO::CDaoTableDef::dbText, NameSize);
-    table.CreateField(QStringLiteral("TITLE"), JETDAO::CDaoTableDef::dbText, NameSize);
-    table.Append();
-    JETDAO::CDaoRecordset recordset(&database);
-    recordset.Open(JETDAO::dbOpenDynaset, QStringLiteral("select * from XML"));
-    for (int row = 0; row < rows; ++row) {
-        const QString &folder = Folders[row % std::size(Folders)];
-        recordset.AddNew();
-        recordset.SetFieldValue(QStringLiteral("ID"), QString::number(row + 1));
-        recordset.SetFieldValue(QStringLiteral("FOLDER"), folder);
-        recordset.SetFieldValue(QStringLiteral("FILENAME"), folder + QStringLiteral(".XML"));
-        recordset.SetFieldValue(QStringLiteral("TITLE"),
-                                QStringLiteral("登録データ %1").arg(row + 1));
-        recordset.Update();
-    }
-    recordset.Close();
-    database.Close();
-}
 
 } // namespace
 
@@ -69,7 +38,7 @@ int runCalsCommand(const QStringList &arguments)
         commandline::printError(QStringLiteral("%1: cannot create the folder").arg(*folder));
         return 1;
     }
-    const QString hostFile = QDir(*folder).filePath(FileName);
+    const QString hostFile = QDir(*folder).filePath(QString::fromUtf16(calsdb::FileName));
     QFile::remove(hostFile);
     if (parser.isSet(QStringLiteral("broken"))) {
         QFile file(hostFile);
@@ -81,10 +50,10 @@ int runCalsCommand(const QStringList &arguments)
         return 0;
     }
     win::mapDrive(QChar(SampleDrive), QDir(*folder).absolutePath());
-    try {
-        writeDatabase(QStringLiteral("%1:\\%2").arg(QChar(SampleDrive), FileName), *rows);
-    } catch (const JETDAO::CDaoException &e) {
-        commandline::printError(QStringLiteral("%1: %2").arg(hostFile, e.GetErrorMessage()));
+    const CalsSample sample{*folder, QStringLiteral("%1:").arg(QChar(SampleDrive)), *rows};
+    QString error;
+    if (!sample.write(&error)) {
+        commandline::printError(QStringLiteral("%1: %2").arg(hostFile, error));
         return 1;
     }
     commandline::printLine(QStringLiteral("%1: %2 rows in XML").arg(hostFile).arg(*rows));

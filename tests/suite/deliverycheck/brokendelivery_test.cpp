@@ -14,6 +14,7 @@ using namespace deliverycheck;
 namespace {
 
 constexpr char16_t PhotoXml[] = u"PHOTO\\PHOTO.XML";
+constexpr char16_t MeetXml[] = u"MEET\\MEET.XML";
 constexpr int AnyLine = -1;
 
 QByteArray pngBytes()
@@ -36,9 +37,9 @@ struct Case
     const char16_t *file;
     const char16_t *item;
     const char16_t *message; // a part of it
-    // The text on the finding's line in the broken file (PHOTO.XML unless
-    // the finding names INDEX_C.XML); null for no line, AnyLine as marker
-    // occurrence for a line that only has to be there.
+    // The text on the finding's line in the file the finding names; null
+    // for no line, AnyLine as marker occurrence for a line that only has
+    // to be there.
     const char16_t *lineMarker = nullptr;
     int markerOccurrence = 1;
 };
@@ -173,6 +174,71 @@ const Case Cases[] = {
      },
      Level::Error, RuleClass::Items, u"INDEX_C.XML", u"工期開始日",
      u"工期開始日 2025-04-01 が 工期終了日 2025-03-31 より後です", u"<工期開始日>"},
+    {"MissingOriginalFile",
+     [](const auto &d) {
+         d.addOtherData();
+         d.remove(QStringLiteral("MEET/ORG/MTG00201.PDF"));
+     },
+     Level::Error, RuleClass::Structure, MeetXml, u"打合せ簿オリジナルファイル名",
+     u"オリジナルファイル MEET\\ORG\\MTG00201.PDF がありません", u">MTG00201.PDF<"},
+    {"FileTheMeetingRecordsDoNotName",
+     [](const auto &d) {
+         d.addOtherData();
+         d.write(QStringLiteral("MEET/ORG/MTG00301.PDF"), "x");
+     },
+     Level::Notice, RuleClass::Structure, u"MEET\\ORG\\MTG00301.PDF", u"",
+     u"MEET\\MEET.XML に記入のないファイルです"},
+    {"MeetingFileNameOutOfForm",
+     [](const auto &d) {
+         d.addOtherData();
+         d.replace(QStringLiteral(">MTG00201.PDF<"), QStringLiteral(">MEET0201.PDF<"), 1,
+                   QStringLiteral("MEET/MEET.XML"));
+     },
+     Level::Error, RuleClass::Items, MeetXml, u"打合せ簿オリジナルファイル名",
+     u"MTGnnnmm.XXX の形式で付けます: MEET0201.PDF", u">MEET0201.PDF<"},
+    {"DuplicatedMeetingSerial",
+     [](const auto &d) {
+         d.addOtherData();
+         d.replace(QStringLiteral("<シリアル番号>2<"), QStringLiteral("<シリアル番号>1<"), 1,
+                   QStringLiteral("MEET/MEET.XML"));
+     },
+     Level::Error, RuleClass::Items, MeetXml, u"シリアル番号", u"シリアル番号 1 が重複しています",
+     u"<シリアル番号>1<", 2},
+    {"MeetingDocumentMissing",
+     [](const auto &d) {
+         d.addOtherData();
+         d.remove(QStringLiteral("MEET/MEET.XML"));
+     },
+     Level::Error, RuleClass::Structure, u"INDEX_C.XML", u"打合せ簿フォルダ名",
+     u"管理ファイル MEET\\MEET.XML がありません", u"<打合せ簿フォルダ名>"},
+    {"PlanAgainstItsDtd",
+     [](const auto &d) {
+         d.addOtherData();
+         d.replace(QStringLiteral("<施工計画書名称>施工計画書 第1版</施工計画書名称>"), QString(), 1,
+                   QStringLiteral("PLAN/PLAN.XML"));
+     },
+     Level::Error, RuleClass::Grammar, u"PLAN\\PLAN.XML", u"", u"DTDに適合しません", u"", AnyLine},
+    {"LowerCaseNameInThePlanFiles",
+     [](const auto &d) {
+         d.addOtherData();
+         d.write(QStringLiteral("PLAN/ORG/pln00102.pdf"), "x");
+     },
+     Level::Error, RuleClass::Structure, u"PLAN\\ORG\\pln00102.pdf", u"",
+     u"名前は半角英数大文字で付けます: pln00102.pdf"},
+    {"OtherSubfolderMissing",
+     [](const auto &d) {
+         d.addOtherData();
+         d.replace(QStringLiteral(">ORG001<"), QStringLiteral(">ORG002<"), 1,
+                   QStringLiteral("OTHRS/OTHRS.XML"));
+     },
+     Level::Error, RuleClass::Structure, u"OTHRS\\OTHRS.XML", u"その他サブフォルダ名",
+     u"OTHRS\\OTHRS.XML に記入されたフォルダ ORG002 がありません", u">ORG002<"},
+    {"OtherDtdMissing",
+     [](const auto &d) {
+         d.addOtherData();
+         d.remove(QStringLiteral("OTHRS/OTHRS04.DTD"));
+     },
+     Level::Error, RuleClass::Structure, u"OTHRS\\OTHRS04.DTD", u"", u"DTD OTHRS04.DTD がありません"},
     {"PhotoCountsDiffer", [](const auto &d) { d.remove(QStringLiteral("PHOTO/PIC/P0000010.JPG")); },
      Level::Error, RuleClass::Items, PhotoXml, u"写真情報",
      u"写真枚数が一致しません（写真情報 30 件、写真フォルダのファイル 29 個）"},
@@ -200,9 +266,7 @@ TEST_P(BrokenDeliveryTest, FindingHasItsLevelAndPlace)
     if (c.markerOccurrence == AnyLine) {
         EXPECT_GT(finding->line, 0);
     } else if (c.lineMarker) {
-        const QString document = QString::fromUtf16(c.file) == u"INDEX_C.XML"
-            ? QStringLiteral("INDEX_C.XML")
-            : QStringLiteral("PHOTO/PHOTO.XML");
+        const QString document = QString::fromUtf16(c.file).replace(u'\\', u'/');
         const int line = lineOf(QString::fromUtf16(c.lineMarker), c.markerOccurrence, document);
         ASSERT_GT(line, 0);
         EXPECT_EQ(finding->line, line);

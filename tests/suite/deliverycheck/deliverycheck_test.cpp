@@ -68,6 +68,23 @@ TEST_P(GeneratedDeliveryCheckTest, PassesWithOnlyTheSmallImagesNoticed)
 
 INSTANTIATE_TEST_SUITE_P(Standards, GeneratedDeliveryCheckTest, testing::ValuesIn(Standards));
 
+// MEET, PLAN and OTHRS as the index names them: each document read against
+// its DTD, every file it names found, nothing left unnamed.
+TEST_F(DeliveryCheckTest, OtherDeliveryDataIsReadAndPasses)
+{
+    generate();
+    addOtherData();
+    const CheckReport report = check(false);
+    EXPECT_EQ(report.outcome(), CheckReport::Outcome::Passed) << describe(report);
+    EXPECT_EQ(report.count(Level::Notice), 0) << describe(report);
+    QStringList documents;
+    for (const CheckReport::Summary::Document &document : report.summary().otherDocuments)
+        documents.append(document.file + u' ' + document.dtd);
+    EXPECT_EQ(documents, QStringList({QStringLiteral("MEET\\MEET.XML MEET04.DTD, Shift_JIS"),
+                                      QStringLiteral("PLAN\\PLAN.XML PLAN04.DTD, Shift_JIS"),
+                                      QStringLiteral("OTHRS\\OTHRS.XML OTHRS04.DTD, Shift_JIS")}));
+}
+
 TEST_F(DeliveryCheckTest, PhotosOfAnotherMediumAreNotLookedFor)
 {
     generate();

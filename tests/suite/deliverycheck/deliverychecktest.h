@@ -38,6 +38,12 @@ public:
     int lineOf(const QString &marker, int occurrence = 1,
                const QString &relative = QStringLiteral("PHOTO/PHOTO.XML")) const;
 
+    // Adds the other delivery data as discs carry it: MEET (two meeting
+    // records, MEET\ORG\MTG00101.PDF and MTG00201.PDF), PLAN (one plan,
+    // PLAN\ORG\PLN00101.PDF) and OTHRS (OTHRS\ORG001\OTH00001.TXT), each
+    // document with its DTD, the folders named by INDEX_C.XML.
+    void addOtherData() const;
+
     deliverycheck::CheckReport check(bool decodeImages = true) const;
     QString deliveryWinPath() const;
 

@@ -2,10 +2,13 @@
 // page calls it and reads GXTemp back.
 #include "worksdatatest.h"
 
+#include "basicinfomake.h"
 #include "gxtemp.h"
 #include "suitesample.h"
 
 #include "suitedata/constructioninfo.h"
+
+#include <QFile>
 
 #include <dlfcn.h>
 
@@ -64,6 +67,15 @@ protected:
         ASSERT_TRUE(suitedata::readShelfInfo(file, &info));
         edit(&info);
         ASSERT_TRUE(suitedata::writeShelfInfo(file, info));
+    }
+
+    // The shipped NeedTransformation.dat in a folder of the workspace.
+    QString transformationFolder() const
+    {
+        makeFolder(QStringLiteral("prog"));
+        QFile::copy(QStringLiteral(TESSERA_PROGRAM_DIR "/NeedTransformation.dat"),
+                    hostPath(QStringLiteral("prog/NeedTransformation.dat")));
+        return winPath(QStringLiteral("prog"));
     }
 
     Outcome run(const QString &folder, int standardCode, bool japaneseNames = false,
@@ -213,4 +225,61 @@ TEST_F(DNInfMakeTest, FailsWithoutConstructionInformation)
         EXPECT_EQ(outcome.flag, QString());
     }
     EXPECT_EQ(run(folder + u'\\', 25).result, 1);
+}
+
+TEST_F(DNInfMakeTest, AValueTheTransformationTableChangesIsListedAsTheExportWritesItAndMarked)
+{
+    const QString folder = makeShelf(25);
+    const BasicInfoMake::Options options{25, false, QString(), transformationFolder()};
+    const auto gxtempWith = [&](const QString &contractor) {
+        editShelf([&](suitedata::ShelfInfo *info) { info->construction.contractor.name = contractor; });
+        QString standard;
+        QString flag;
+        EXPECT_TRUE(writeBasicInfo(folder, options, winPath(QStringLiteral("GXTemp")), &standard,
+                                   &flag));
+        return readHostFile(hostPath(QStringLiteral("GXTemp")));
+    };
+    QByteArray expected = gxtempWith(QStringLiteral("道路建設"));
+    const QByteArray plainLine = utf16le(QStringLiteral("    請負者名 道路建設\r\n"), false);
+    ASSERT_TRUE(expected.contains(plainLine));
+    expected.replace(plainLine,
+                     utf16le(QStringLiteral("    請負者名 --**B002**--ドウロ建設\r\n"), false));
+    EXPECT_EQ(gxtempWith(QStringLiteral("ﾄﾞｳﾛ建設")), expected);
+}
+
+TEST_F(DNInfMakeTest, ValuesAreCheckedInTheirDeliveryForm)
+{
+    makeShelf(25);
+    const QString table = transformationFolder();
+    const struct
+    {
+        QString held;
+        QString listed;
+        bool withTable = true;
+    } cases[] = {
+        {QStringLiteral("ﾊﾞｲﾊﾟｽ工事"), GXTemp::MarkerB002 + QStringLiteral("バイパス工事")},
+        {QStringLiteral("第１工区ＡＢ"), GXTemp::MarkerB002 + QStringLiteral("第1工区AB")},
+        {QStringLiteral("髙﨑線"), GXTemp::MarkerB002 + QStringLiteral("高崎線")},
+        // The delivery symbols stay in lenient mode.
+        {QStringLiteral("（仮称）道路"), QStringLiteral("（仮称）道路")},
+        // Cut by the export whatever else it changes: the longer fault shows.
+        {QString(128, u'ｱ'), GXTemp::MarkerB001 + QString(128, u'ア')},
+        {QStringLiteral("1号 道路改良工事"), QStringLiteral("1号 道路改良工事")},
+        // Without the table nothing is known to change.
+        {QStringLiteral("ﾊﾞｲﾊﾟｽ工事"), QStringLiteral("ﾊﾞｲﾊﾟｽ工事"), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.held.toStdString());
+        editShelf([&](suitedata::ShelfInfo *info) { info->construction.title.constructionName = c.held; });
+        suitedata::ShelfInfo shelf;
+        ASSERT_TRUE(suitedata::readShelfInfo(hostPath(QStringLiteral("suite/shelves/shelf01/kouji.xml")),
+                                             &shelf));
+        const BasicInfoMake make(shelf, {25, false, QString(), c.withTable ? table : QString()});
+        const QStringList lines = make.document().text().split(u'\n');
+        const QString label = QStringLiteral("    工事名称 ");
+        const auto line = std::find_if(lines.cbegin(), lines.cend(),
+                                       [&](const QString &l) { return l.startsWith(label); });
+        ASSERT_NE(line, lines.cend());
+        EXPECT_EQ(line->mid(label.size()), c.listed);
+    }
 }

@@ -1,4 +1,4 @@
-#include "exportprogress.h"
+#include "terminalprogress.h"
 
 #include <QByteArray>
 
@@ -10,18 +10,18 @@ namespace {
 
 constexpr int BarWidth = 40;
 constexpr int Percent = 100;
-// Exports shorter than this end before a bar would be worth drawing.
+// Runs shorter than this end before a bar would be worth drawing.
 constexpr qint64 QuietMilliseconds = 500;
 
 } // namespace
 
-ExportProgress::ExportProgress(FILE *stream)
+TerminalProgress::TerminalProgress(FILE *stream)
     : m_stream(stream), m_terminal(isatty(fileno(stream)) != 0)
 {
     m_started.start();
 }
 
-ExportProgress::~ExportProgress()
+TerminalProgress::~TerminalProgress()
 {
     if (m_shown >= 0) {
         std::fputc('\n', m_stream);
@@ -29,7 +29,7 @@ ExportProgress::~ExportProgress()
     }
 }
 
-void ExportProgress::update(int done, int total)
+void TerminalProgress::update(int done, int total)
 {
     if (!m_terminal || total <= 0 || m_started.elapsed() < QuietMilliseconds)
         return;
