@@ -3,6 +3,7 @@
 // within its bound and every album number taken from the block of exactly
 // that count.
 #include "albumlistfile.h"
+#include "fuzzcheck.h"
 #include "fuzzsupport.h"
 
 #include "platform/winpath.h"
@@ -12,11 +13,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
+using fuzz::check;
 
 } // namespace
 

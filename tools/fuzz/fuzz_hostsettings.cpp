@@ -7,6 +7,7 @@
 // document named.
 #include "deliveryplan.h"
 #include "exportfollowup.h"
+#include "fuzzcheck.h"
 #include "fuzzsupport.h"
 #include "outputsettings.h"
 #include "shelfimport.h"
@@ -22,11 +23,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
+using fuzz::check;
 
 constexpr int PhotoCount = 3;
 constexpr qint64 PhotoBytes = 3 * 1024 * 1024;

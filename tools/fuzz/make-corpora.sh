@@ -72,3 +72,11 @@ printf '[COMMON]\r\nDataDir="F:\\データ"\r\nSelectedBks=-1\r\nSelectedAbmNum=
 copy fuzz_hostsettings tests/data/writer/outputxml-*.dat
 seed fuzz_hostsettings split '[XMLOUT]\r\nfoldertype=28\r\nphototype=2\r\ntype=1\r\nfolder=F:\\out\r\nsize=1\r\n[OPTION]\r\nsheet=2\r\nmedia=2147483646\r\nBROWSER=1\r\n'
 seed fuzz_hostsettings import '[XMLIN]\r\nimportmode=1\r\nbsfolder=F:\\shelf\r\nfolder=F:\\delivery\r\ntype=1\r\nsize=0\r\nfilename=2\r\n'
+
+# The character lists and Cooperation.ini the build ships beside the programs.
+shipped=${SHIPPED:-build/fuzz/bin}
+if [[ -f $shipped/unicode_list.dat ]]; then
+    copy fuzz_characterlists "$shipped/unicode_list.dat" "$shipped/NeedTransformation.dat"
+    copy fuzz_cooperation "$shipped/Cooperation.ini"
+fi
+seed fuzz_characterlists short 'a\000'
