@@ -80,3 +80,34 @@ if [[ -f $shipped/unicode_list.dat ]]; then
     copy fuzz_cooperation "$shipped/Cooperation.ini"
 fi
 seed fuzz_characterlists short 'a\000'
+
+# The older targets' samples from the test data: GXTemp files, a delivery's
+# index and PHOTO.XML, the profile files of the shelf tests and a DTD with
+# the document naming it (split at a NUL byte).
+copy fuzz_gxtemp tests/data/worksdata/gxtemp/*.gxtemp
+copy fuzz_deliveryxml tests/data/worksdata/quirks/INDEX_D.XML tests/data/worksdata/quirks/PHOTO/PHOTO.XML
+copy fuzz_profile tests/data/shelfwarden/netprof-*.dat tests/data/writer/outputxml-*.dat
+mkdir -p "$out/fuzz_deliverydtd"
+# The DTD as the checker's copy holds it, between its raw string marks.
+{ sed -n '/PHOTO05.DTD \/ 2008/,/)DTD"/p' suite/deliverydtd/officialdtds.cpp \
+      | sed -e '1s/^.*uR"DTD(//' -e '$s/)DTD".*$//'
+  printf '\0'
+  cat tests/data/worksdata/quirks/PHOTO/PHOTO.XML; } \
+    >"$out/fuzz_deliverydtd/photo05"
+
+# A generated delivery of a few photos, when the default build has made
+# tessera-sample: its documents for the checker's rules and the import's
+# readers, and both split at a NUL byte for the whole check.
+sample=${SAMPLE:-build/default/bin/tessera-sample}
+if [[ -x $sample ]]; then
+    delivery=$(mktemp -d)
+    trap 'rm -rf -- "$delivery"' EXIT
+    "$sample" delivery "$delivery" --photos 3 >/dev/null
+    copy fuzz_checkrules "$delivery/INDEX_C.XML" "$delivery/PHOTO/PHOTO.XML"
+    copy fuzz_importxml "$delivery/INDEX_C.XML" "$delivery/PHOTO/PHOTO.XML"
+    mkdir -p "$out/fuzz_deliverycheck"
+    { cat "$delivery/INDEX_C.XML"; printf '\0'; cat "$delivery/PHOTO/PHOTO.XML"; } \
+        >"$out/fuzz_deliverycheck/sample"
+fi
+copy fuzz_checkrules tests/data/worksdata/quirks/INDEX_D.XML tests/data/worksdata/quirks/PHOTO/PHOTO.XML
+copy fuzz_importxml tests/data/worksdata/quirks/PHOTO/PHOTO.XML
