@@ -82,11 +82,14 @@ fi
 seed fuzz_characterlists short 'a\000'
 
 # The older targets' samples from the test data: GXTemp files, a delivery's
-# index and PHOTO.XML, the profile files of the shelf tests and a DTD with
-# the document naming it (split at a NUL byte).
+# index and PHOTO.XML, the profile files of the shelf tests (for both
+# profile targets and ShelfWarden's) and a DTD with the document naming it
+# (split at a NUL byte).
 copy fuzz_gxtemp tests/data/worksdata/gxtemp/*.gxtemp
 copy fuzz_deliveryxml tests/data/worksdata/quirks/INDEX_D.XML tests/data/worksdata/quirks/PHOTO/PHOTO.XML
 copy fuzz_profile tests/data/shelfwarden/netprof-*.dat tests/data/writer/outputxml-*.dat
+copy fuzz_profiledocument tests/data/shelfwarden/netprof-*.dat tests/data/writer/outputxml-*.dat
+copy fuzz_netprof tests/data/shelfwarden/netprof-*.dat
 mkdir -p "$out/fuzz_deliverydtd"
 # The DTD as the checker's copy holds it, between its raw string marks.
 { sed -n '/PHOTO05.DTD \/ 2008/,/)DTD"/p' suite/deliverydtd/officialdtds.cpp \
