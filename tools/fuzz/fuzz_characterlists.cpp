@@ -1,17 +1,15 @@
 // Feeds arbitrary bytes to DeliveryWriter's readers of its two character
-// lists, as unicode_list.dat and as NeedTransformation.dat. Both read
-// their fixed count of UTF-16LE units, zeros after a short file. The
-// permitted list, given in order (the search halves), finds exactly what
-// it holds, and the table's source index points at an
-// equal entry among the sources, or none holds the unit.
+// lists, as unicode_list.dat and as NeedTransformation.dat, in memory.
+// Both take their fixed count of UTF-16LE units, zeros after a short file.
+// The permitted list, given in order (the search halves), finds exactly
+// what it holds, and the table's source index points at the first equal
+// entry among the sources, or is -1 when none holds the unit.
 #include "characterlistlayout.h"
 #include "fuzzcheck.h"
-#include "fuzzsupport.h"
 #include "permittedcharacters.h"
 #include "transformationtable.h"
 
-#include "platform/pathnames.h"
-
+#include <QByteArray>
 #include <QtEndian>
 
 #include <algorithm>
@@ -45,15 +43,12 @@ void checkPermitted(const std::uint8_t *data, std::size_t size)
     std::vector<char16_t> units = expectedUnits(data, size, int(given));
     std::sort(units.begin(), units.end());
     units.resize(listlayout::PermittedCount, 0xFFFF);
-    std::vector<std::uint8_t> bytes(units.size() * 2);
+    QByteArray bytes(qsizetype(units.size() * 2), Qt::Uninitialized);
     for (std::size_t i = 0; i < units.size(); ++i)
         qToLittleEndian<quint16>(units[i], bytes.data() + 2 * i);
-    const QString path =
-        fuzz::writeInput(listlayout::PermittedFileName.toString(), bytes.data(), bytes.size());
-    const auto list = PermittedCharacters::read(win::folderOfPath(path));
-    check(list.has_value());
+    const PermittedCharacters list = PermittedCharacters::fromBytes(bytes);
     const auto lookUp = [&](char16_t unit) {
-        check(list->contains(unit) == std::binary_search(units.begin(), units.end(), unit));
+        check(list.contains(unit) == std::binary_search(units.begin(), units.end(), unit));
     };
     lookUp(0);
     const std::vector<char16_t> inputUnits =
@@ -67,19 +62,17 @@ void checkPermitted(const std::uint8_t *data, std::size_t size)
 
 void checkTransformation(const std::uint8_t *data, std::size_t size)
 {
-    const QString path =
-        fuzz::writeInput(listlayout::TransformationFileName.toString(), data, size);
-    const auto table = TransformationTable::read(win::folderOfPath(path));
-    check(table.has_value());
+    const TransformationTable table = TransformationTable::fromBytes(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
     const std::vector<char16_t> units =
         expectedUnits(data, size, listlayout::TransformationUnits);
     for (int index = 0; index < listlayout::TransformationUnits; ++index)
-        check(table->at(index) == units[std::size_t(index)]);
+        check(table.at(index) == units[std::size_t(index)]);
     const auto sourcesEnd = units.begin() + listlayout::SourceCount;
     for (const char16_t unit : units) {
-        const int index = table->sourceIndexOf(unit);
-        check(index == int(std::find(units.begin(), sourcesEnd, unit) - units.begin())
-              || (index == -1 && std::find(units.begin(), sourcesEnd, unit) == sourcesEnd));
+        const auto found = std::find(units.begin(), sourcesEnd, unit);
+        check(table.sourceIndexOf(unit)
+              == (found == sourcesEnd ? -1 : int(found - units.begin())));
     }
 }
 
