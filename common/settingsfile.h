@@ -12,6 +12,11 @@
 // line ends.
 namespace settingsfile {
 
+// The start media number (OPTION media of G_OUTPUTXML.dat) the export
+// offers.
+inline constexpr int MinStartMedia = 1;
+inline constexpr int MaxStartMedia = 9;
+
 // The user's temp folder followed by the file name.
 QString tempFilePath(QStringView fileName);
 

@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace writer::characterlistfile {
 
 std::optional<QList<char16_t>> readUnits(const QString &path, int units)
@@ -11,8 +13,14 @@ std::optional<QList<char16_t>> readUnits(const QString &path, int units)
     QByteArray bytes;
     if (!win::readFileStart(path, qsizetype(units) * 2, &bytes))
         return std::nullopt;
+    return unitsOf(bytes, units);
+}
+
+QList<char16_t> unitsOf(const QByteArray &bytes, int units)
+{
     QList<char16_t> result(units, 0);
-    for (qsizetype i = 0; i < bytes.size() / 2; ++i)
+    const qsizetype given = std::min(bytes.size() / 2, qsizetype(units));
+    for (qsizetype i = 0; i < given; ++i)
         result[i] = char16_t(qFromLittleEndian<quint16>(bytes.constData() + 2 * i));
     return result;
 }

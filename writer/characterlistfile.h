@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -13,5 +14,7 @@ namespace writer::characterlistfile {
 // The first `units` code units of the file, zero-filled to that count when
 // the file is shorter; nothing when the file cannot be opened.
 std::optional<QList<char16_t>> readUnits(const QString &path, int units);
+// The same from the file's bytes.
+QList<char16_t> unitsOf(const QByteArray &bytes, int units);
 
 } // namespace writer::characterlistfile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/pathnames.h"
+#include "settingsfile.h"
 
 #include <QString>
 
@@ -16,8 +17,8 @@ inline constexpr int DefaultSplitSize = 600;
 inline constexpr int MinSplitSize = 1;
 inline constexpr int MaxSplitSize = 65535;
 // Start media number (m_nStartMedia).
-inline constexpr int MinStartMedia = 1;
-inline constexpr int MaxStartMedia = 9;
+using settingsfile::MinStartMedia;
+using settingsfile::MaxStartMedia;
 // Stylesheet formats (m_nStyleSheetFormat).
 inline constexpr int StyleSheetPhotoInfo = 1;
 inline constexpr int StyleSheetListAndPhotoInfo = 2;

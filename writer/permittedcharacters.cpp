@@ -15,6 +15,11 @@ std::optional<PermittedCharacters> PermittedCharacters::read(const QString &fold
     return PermittedCharacters(std::move(*units));
 }
 
+PermittedCharacters PermittedCharacters::fromBytes(const QByteArray &bytes)
+{
+    return PermittedCharacters(characterlistfile::unitsOf(bytes, listlayout::PermittedCount));
+}
+
 QString PermittedCharacters::filePath(const QString &folder)
 {
     return win::joinPath(folder, listlayout::PermittedFileName.toString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -15,6 +16,8 @@ class PermittedCharacters final
 public:
     // Reads the list from the folder; nothing when it cannot be opened.
     static std::optional<PermittedCharacters> read(const QString &folder);
+    // The same from the file's bytes, zeros after short bytes.
+    static PermittedCharacters fromBytes(const QByteArray &bytes);
     // The list's path in the folder.
     static QString filePath(const QString &folder);
 

@@ -17,6 +17,11 @@ std::optional<TransformationTable> TransformationTable::read(const QString &fold
     return TransformationTable(std::move(*units));
 }
 
+TransformationTable TransformationTable::fromBytes(const QByteArray &bytes)
+{
+    return TransformationTable(characterlistfile::unitsOf(bytes, listlayout::TransformationUnits));
+}
+
 QString TransformationTable::filePath(const QString &folder)
 {
     return win::joinPath(folder, listlayout::TransformationFileName.toString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -14,6 +15,8 @@ class TransformationTable final
 public:
     // Reads the table from the folder; nothing when it cannot be opened.
     static std::optional<TransformationTable> read(const QString &folder);
+    // The same from the file's bytes, zeros after short bytes.
+    static TransformationTable fromBytes(const QByteArray &bytes);
     // The table's path in the folder.
     static QString filePath(const QString &folder);
 

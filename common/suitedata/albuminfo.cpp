@@ -12,15 +12,31 @@ constexpr QStringView LabelElement = u"label";
 constexpr QStringView PasswordElement = u"password";
 } // namespace
 
-bool readAlbumInfo(const QString &hostFile, AlbumInfo *info)
+namespace {
+
+bool takeAlbumInfo(bool read, const XmlElement &root, AlbumInfo *info)
 {
-    XmlElement root;
-    QString error;
-    if (!readXmlFile(hostFile, &root, &error) || root.name != RootElement)
+    if (!read || root.name != RootElement)
         return false;
     info->label = root.childText(LabelElement);
     info->password = root.childText(PasswordElement).trimmed().toInt() != 0;
     return true;
+}
+
+} // namespace
+
+bool readAlbumInfo(const QString &hostFile, AlbumInfo *info)
+{
+    XmlElement root;
+    QString error;
+    return takeAlbumInfo(readXmlFile(hostFile, &root, &error), root, info);
+}
+
+bool readAlbumInfoXml(const QByteArray &bytes, AlbumInfo *info)
+{
+    XmlElement root;
+    QString error;
+    return takeAlbumInfo(readXmlBytes(bytes, AlbumFileName.toString(), &root, &error), root, info);
 }
 
 QByteArray albumInfoXml(const AlbumInfo &info)

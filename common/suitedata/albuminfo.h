@@ -20,6 +20,8 @@ struct AlbumInfo
 // Reads the file at a host path; false when it is missing or not an album
 // file (broken XML, another root element).
 bool readAlbumInfo(const QString &hostFile, AlbumInfo *info);
+// The same from the file's bytes.
+bool readAlbumInfoXml(const QByteArray &bytes, AlbumInfo *info);
 
 // The bytes of the file: UTF-8, no line breaks.
 QByteArray albumInfoXml(const AlbumInfo &info);

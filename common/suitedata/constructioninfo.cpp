@@ -348,13 +348,15 @@ ConstructionInfo readConstructionData(const XmlElement &constdata)
     return readConstruction(constdata);
 }
 
-bool readShelfInfo(const QString &hostFile, ShelfInfo *info, QString *error)
+namespace {
+
+// The root element read from a file or its bytes; source names it in *error.
+bool takeShelfInfo(bool read, const XmlElement &root, const QString &source,
+                   const QString &reason, ShelfInfo *info, QString *error)
 {
-    QString reason;
-    XmlElement root;
-    if (!readXmlFile(hostFile, &root, &reason) || root.name != RootElement) {
+    if (!read || root.name != RootElement) {
         if (error)
-            *error = reason.isEmpty() ? QStringLiteral("%1: not a kouji.xml").arg(hostFile) : reason;
+            *error = reason.isEmpty() ? QStringLiteral("%1: not a kouji.xml").arg(source) : reason;
         return false;
     }
     *info = ShelfInfo();
@@ -365,6 +367,25 @@ bool readShelfInfo(const QString &hostFile, ShelfInfo *info, QString *error)
     info->password = flagText(root.childText(PasswordElement));
     info->construction = readConstruction(root.child(ConstructionElement));
     return true;
+}
+
+} // namespace
+
+bool readShelfInfo(const QString &hostFile, ShelfInfo *info, QString *error)
+{
+    QString reason;
+    XmlElement root;
+    const bool read = readXmlFile(hostFile, &root, &reason);
+    return takeShelfInfo(read, root, hostFile, reason, info, error);
+}
+
+bool readShelfInfoXml(const QByteArray &bytes, ShelfInfo *info, QString *error)
+{
+    const QString source = QStringLiteral("kouji.xml");
+    QString reason;
+    XmlElement root;
+    const bool read = readXmlBytes(bytes, source, &root, &reason);
+    return takeShelfInfo(read, root, source, reason, info, error);
 }
 
 bool writeShelfInfo(const QString &hostFile, const ShelfInfo &info, QString *error)

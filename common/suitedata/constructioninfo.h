@@ -155,6 +155,8 @@ struct ShelfInfo
 // older and newer files read; a missing file or broken XML gives false and
 // the reason in *error (when not null).
 bool readShelfInfo(const QString &hostFile, ShelfInfo *info, QString *error = nullptr);
+// The same from the file's bytes.
+bool readShelfInfoXml(const QByteArray &bytes, ShelfInfo *info, QString *error = nullptr);
 
 // Writes kouji.xml (UTF-8, indented) by a temporary file and a rename, so a
 // reader never sees half a file. False with the reason in *error.

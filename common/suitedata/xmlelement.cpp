@@ -35,25 +35,29 @@ QStringList XmlElement::childTexts(QStringView childName) const
 
 namespace {
 
+// The suite's files nest a few levels deep; a file nested deeper is
+// broken, and reading it would run the stack out (element by element).
+constexpr int MaxDepth = 64;
+
 // Reads the element whose start the reader has just passed.
-void readElement(QXmlStreamReader &reader, XmlElement *element)
+void readElement(QXmlStreamReader &reader, XmlElement *element, int depth)
 {
     element->name = reader.name().toString();
+    if (depth > MaxDepth) {
+        reader.raiseError(QStringLiteral("elements nested more than %1 deep").arg(MaxDepth));
+        return;
+    }
     while (reader.readNext() != QXmlStreamReader::Invalid) {
         if (reader.isEndElement())
             return;
         if (reader.isStartElement()) {
             element->children.append(XmlElement());
-            readElement(reader, &element->children.last());
+            readElement(reader, &element->children.last(), depth + 1);
         } else if (reader.isCharacters() && !reader.isWhitespace()) {
             element->text += reader.text();
         }
     }
 }
-
-} // namespace
-
-namespace {
 
 bool readRoot(QXmlStreamReader &reader, const QString &source, XmlElement *root, QString *error)
 {
@@ -61,7 +65,7 @@ bool readRoot(QXmlStreamReader &reader, const QString &source, XmlElement *root,
     while (!reader.atEnd() && !reader.isStartElement())
         reader.readNext();
     if (reader.isStartElement())
-        readElement(reader, root);
+        readElement(reader, root, 1);
     // Whatever follows the root must be well-formed too.
     while (!reader.atEnd())
         reader.readNext();
@@ -84,6 +88,13 @@ bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error)
     }
     QXmlStreamReader reader(&file);
     return readRoot(reader, hostFile, root, error);
+}
+
+bool readXmlBytes(const QByteArray &bytes, const QString &source, XmlElement *root,
+                  QString *error)
+{
+    QXmlStreamReader reader(bytes);
+    return readRoot(reader, source, root, error);
 }
 
 bool readXmlText(const QString &text, const QString &source, XmlElement *root, QString *error)

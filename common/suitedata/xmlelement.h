@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,9 @@ struct XmlElement
 // Reads the file's root element; false with the reason in *error when the
 // file cannot be read or is not well-formed XML.
 bool readXmlFile(const QString &hostFile, XmlElement *root, QString *error);
+// The same for the file's bytes; source names them in *error.
+bool readXmlBytes(const QByteArray &bytes, const QString &source, XmlElement *root,
+                  QString *error);
 // The same for a document already decoded (a Shift_JIS file of a disc);
 // source names it in *error.
 bool readXmlText(const QString &text, const QString &source, XmlElement *root, QString *error);

@@ -123,23 +123,20 @@ private:
 
 } // namespace
 
-DeliveryPhotoXml readDeliveryPhotoXml(const QString &deliveryHostFolder)
+DeliveryPhotoXml deliveryPhotoXmlOf(const QByteArray &bytes)
 {
     DeliveryPhotoXml result;
-    QFile file(QDir(deliveryHostFolder).filePath(PhotoXmlPath));
-    if (file.open(QIODevice::ReadOnly)) {
-        QXmlStreamReader xml(win::fromAnsi(file.readAll()));
-        PhotoXmlItems items(&result);
-        while (!xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = xml.readNext();
-            if (token == QXmlStreamReader::StartElement)
-                items.startElement(xml);
-            else if (token == QXmlStreamReader::EndElement)
-                items.endElement(xml.name());
-        }
-        if (xml.hasError())
-            result = DeliveryPhotoXml();
+    QXmlStreamReader xml(win::fromAnsi(bytes));
+    PhotoXmlItems items(&result);
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            items.startElement(xml);
+        else if (token == QXmlStreamReader::EndElement)
+            items.endElement(xml.name());
     }
+    if (xml.hasError())
+        result = DeliveryPhotoXml();
     result.pictureFolder = folderPath(result.pictureFolder);
     result.drawingFolder = folderPath(result.drawingFolder);
     if (result.pictureFolder.isEmpty())
@@ -147,6 +144,13 @@ DeliveryPhotoXml readDeliveryPhotoXml(const QString &deliveryHostFolder)
     if (result.drawingFolder.isEmpty())
         result.drawingFolder = DefaultDrawingFolder;
     return result;
+}
+
+DeliveryPhotoXml readDeliveryPhotoXml(const QString &deliveryHostFolder)
+{
+    QFile file(QDir(deliveryHostFolder).filePath(PhotoXmlPath));
+    // A missing file reads as no document at all, which is broken.
+    return deliveryPhotoXmlOf(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
 } // namespace host

@@ -2,6 +2,7 @@
 
 #include "suitedata/shelfphotos.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -25,5 +26,7 @@ struct DeliveryPhotoXml
 // 写真情報 or 付加情報, as real files nest 代表写真 in 撮影情報. A missing
 // or broken file gives the default folders and no photos.
 DeliveryPhotoXml readDeliveryPhotoXml(const QString &deliveryHostFolder);
+// The same from the file's bytes.
+DeliveryPhotoXml deliveryPhotoXmlOf(const QByteArray &bytes);
 
 } // namespace host

@@ -2,6 +2,7 @@
 
 #include "platform/profile.h"
 #include "platform/winpath.h"
+#include "settingsfile.h"
 
 #include <QFileInfo>
 
@@ -49,7 +50,13 @@ std::optional<OutputSettings> readOutputSettings(const QString &windowsPath)
     settings.splitSizeMb = profile.number(XmlOutSection, QStringLiteral("size"), 0);
     settings.tekiyou = profile.text(XmlOutSection, QStringLiteral("tekiyou"));
     settings.sheet = profile.number(OptionSection, QStringLiteral("sheet"), 0);
-    settings.startMedia = profile.number(OptionSection, QStringLiteral("media"), 1);
+    settings.startMedia = profile.number(OptionSection, QStringLiteral("media"),
+                                         settingsfile::MinStartMedia);
+    // A number the export cannot have written would number the media on
+    // past the largest integer.
+    if (settings.startMedia < settingsfile::MinStartMedia
+        || settings.startMedia > settingsfile::MaxStartMedia)
+        settings.startMedia = settingsfile::MinStartMedia;
     settings.japaneseNames = profile.number(OptionSection, QStringLiteral("jname"), 0) == 1;
     settings.xmlOnly = profile.number(OptionSection, QStringLiteral("xml"), 0) == 1;
     settings.otherData = profile.number(OptionSection, QStringLiteral("othrsData"), 0) == 1;

@@ -22,7 +22,7 @@ struct OutputSettings
     int splitSizeMb = 0;       // size; 0 or less: one medium
     QString tekiyou;           // tekiyou (code 8)
     int sheet = 0;             // sheet: 1-3, 0 without a stylesheet
-    int startMedia = 1;        // media
+    int startMedia = 1;        // media: 1 to 9, anything else read as 1
     bool japaneseNames = false; // jname
     bool xmlOnly = false;       // xml
     bool otherData = false;     // othrsData

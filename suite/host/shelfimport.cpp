@@ -85,23 +85,8 @@ FolderAlbumPlan readFolderAlbumPlan(int number, const QString &file)
 // kouji.xml; a missing or broken file leaves it empty.
 suitedata::ShelfInfo shelfInfoOf(const QString &deliveryHostFolder)
 {
-    suitedata::ShelfInfo info;
-    info.standardCode = DefaultStandardCode;
-    const QString path = QDir(deliveryHostFolder).filePath(IndexFileName);
-    QFile file(path);
-    suitedata::XmlElement root;
-    QString reason;
-    // Index files are Shift_JIS as discs carry them.
-    if (file.open(QIODevice::ReadOnly)
-        && suitedata::readXmlText(win::fromAnsi(file.readAll()), path, &root, &reason))
-        info.construction = suitedata::readConstructionData(root);
-    info.name = info.construction.title.constructionName;
-    info.constructionNumber = info.construction.title.constructionNumber;
-    for (const CriterionCode &entry : CriterionCodes) {
-        if (info.construction.basic.applicableStandard == QStringView(entry.criterion))
-            info.standardCode = entry.code;
-    }
-    return info;
+    QFile file(QDir(deliveryHostFolder).filePath(IndexFileName));
+    return shelfInfoOfIndex(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
 }
 
 // A file name of the delivery's XML as a name inside its folder: whatever
@@ -276,6 +261,24 @@ bool referenceDelivery(const ImportSettings &settings, const QString &deliveryHo
 }
 
 } // namespace
+
+suitedata::ShelfInfo shelfInfoOfIndex(const QByteArray &indexBytes)
+{
+    suitedata::ShelfInfo info;
+    info.standardCode = DefaultStandardCode;
+    suitedata::XmlElement root;
+    QString reason;
+    // Index files are Shift_JIS as discs carry them.
+    if (suitedata::readXmlText(win::fromAnsi(indexBytes), IndexFileName, &root, &reason))
+        info.construction = suitedata::readConstructionData(root);
+    info.name = info.construction.title.constructionName;
+    info.constructionNumber = info.construction.title.constructionNumber;
+    for (const CriterionCode &entry : CriterionCodes) {
+        if (info.construction.basic.applicableStandard == QStringView(entry.criterion))
+            info.standardCode = entry.code;
+    }
+    return info;
+}
 
 std::optional<ImportSettings> readImportSettings(const QString &settingsFile)
 {

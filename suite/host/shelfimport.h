@@ -2,6 +2,9 @@
 
 #include "folderalbums.h"
 
+#include "suitedata/constructioninfo.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -36,6 +39,12 @@ struct ImportSettings
 // Reads the settings file (Windows form); nothing when it is missing or
 // names no delivery folder.
 std::optional<ImportSettings> readImportSettings(const QString &settingsFile);
+
+// The new bookshelf's kouji.xml taken from the bytes of the delivery's
+// index file (Shift_JIS as discs carry it): its construction information,
+// name, construction number and the standard code of its 適用要領基準.
+// Broken bytes leave the construction information empty.
+suitedata::ShelfInfo shelfInfoOfIndex(const QByteArray &indexBytes);
 
 struct ImportSummary
 {

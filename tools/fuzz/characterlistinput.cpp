@@ -37,10 +37,4 @@ std::optional<CharacterListInput> CharacterListInput::take(const std::uint8_t *d
     return input;
 }
 
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
 } // namespace fuzz

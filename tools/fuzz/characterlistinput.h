@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fuzzcheck.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -25,8 +27,5 @@ struct CharacterListInput
     static std::optional<CharacterListInput> take(const std::uint8_t *data, std::size_t size,
                                                   QStringView listFileName, std::size_t listBytes);
 };
-
-// Stops the run with a crash the fuzzer reports.
-void check(bool condition);
 
 } // namespace fuzz

@@ -3,6 +3,7 @@
 // numbers around the count) read, checked against the name's bound and
 // asked whether it is installed.
 #include "cooperationfile.h"
+#include "fuzzcheck.h"
 #include "fuzzsupport.h"
 
 #include <cstddef>
@@ -10,11 +11,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
+using fuzz::check;
 
 // Reading every program of a huge count would only repeat itself.
 constexpr int MaxReadPrograms = 64;

@@ -6,6 +6,7 @@
 // The DTDs under suite/deliverydtd and the deliveries under
 // tests/data/worksdata make a good seed corpus.
 #include "dtdvalidator.h"
+#include "fuzzcheck.h"
 #include "fuzzsupport.h"
 
 #include "platform/winpath.h"
@@ -31,10 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (path.isEmpty())
         return 0;
     const DtdValidator::Result result = DtdValidator::validateFile(win::toHostPath(path));
-    if (result.invalid.size() > DtdValidator::MaxKept
-        || result.invalidCount < result.invalid.size())
-        __builtin_trap();
-    if (result.isValid() && (!result.wellFormed || !result.dtd.isUsable()))
-        __builtin_trap();
+    fuzz::check(result.invalid.size() <= DtdValidator::MaxKept
+                && result.invalidCount >= result.invalid.size());
+    fuzz::check(!result.isValid() || (result.wellFormed && result.dtd.isUsable()));
     return 0;
 }

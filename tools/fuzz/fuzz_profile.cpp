@@ -2,6 +2,7 @@
 // content of a profile file, the way the programs use NetProf.dat and the
 // settings files: values, integers and structs read, then a key written,
 // deleted and a section deleted, each checked by reading it back.
+#include "fuzzcheck.h"
 #include "fuzzsupport.h"
 #include "platform/profile.h"
 #include "platform/winpath.h"
@@ -13,11 +14,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
+using fuzz::check;
 
 void readSome(const QString &path)
 {

@@ -2,7 +2,9 @@
 
 #include "platform/winpath.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace fuzz {
@@ -25,7 +27,10 @@ QString writeInput(const QString &fileName, const std::uint8_t *data, std::size_
 {
     const QString path = scratchDrive() + fileName;
     QFile file(win::toHostPath(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A file in a folder of the drive makes its folder the first time.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && !(QDir().mkpath(QFileInfo(file.fileName()).path())
+             && file.open(QIODevice::WriteOnly | QIODevice::Truncate)))
         return {};
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();

@@ -135,6 +135,10 @@ TEST_F(ConstructionInfoTest, ReadsTheDeliveryElementNames)
 
 TEST_F(ConstructionInfoTest, RefusesWhatIsNoBookshelfFile)
 {
+    // Deep enough to run the stack out when every level is read in turn.
+    constexpr int Levels = 200000;
+    const QByteArray nested =
+        "<kouji>" + QByteArray("<a>").repeated(Levels) + QByteArray("</a>").repeated(Levels) + "</kouji>";
     const struct
     {
         const char *name;
@@ -145,6 +149,7 @@ TEST_F(ConstructionInfoTest, RefusesWhatIsNoBookshelfFile)
         {"trailing garbage", "<kouji/><kouji/>"},
         {"another root", "<album><label>x</label></album>"},
         {"empty", ""},
+        {"nested too deep", nested.constData()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
