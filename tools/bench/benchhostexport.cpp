@@ -85,14 +85,10 @@ bool measure(const char *what, const QString &scratch, int photos, bool xmlOnly)
     std::printf("%-26s %7d photos %8.3f s  (cpu %.3f s, reading %.3f s)  %7.1f MB  %7.1f MB/s\n",
                 what, delivery.summary().photos, seconds, watch.cpu(), readSeconds, mb,
                 mb / seconds);
-    if (!xmlOnly) {
-        const double cpSeconds
-            = bench::copySeconds(albumFolders, scratch + QStringLiteral("/cp-%1").arg(photos));
-        if (cpSeconds < 0)
-            return false;
-        std::printf("%-26s %7d photos %8.3f s                %7.1f MB/s\n", "cp -r of the albums",
-                    photos, cpSeconds, mb / cpSeconds);
-    }
+    if (!xmlOnly
+        && !bench::printCopyBeside("cp -r of the albums", albumFolders,
+                                   scratch + QStringLiteral("/cp-%1").arg(photos), photos, mb))
+        return false;
     std::fflush(stdout);
     return true;
 }

@@ -58,12 +58,9 @@ bool measure(const QString &scratch, int photos)
     std::printf("%-26s %7d photos %8.3f s  (cpu %.3f s)  %4d albums %7.1f MB  %7.1f MB/s\n",
                 "import into a bookshelf", summary.photos, seconds, watch.cpu(), summary.albums,
                 mb, mb / seconds);
-    const double cpSeconds = bench::copySeconds({delivery + QStringLiteral("/PHOTO/PIC")},
-                                                scratch + QStringLiteral("/cp-%1").arg(photos));
-    if (cpSeconds < 0)
+    if (!bench::printCopyBeside("cp -r of the photos", {delivery + QStringLiteral("/PHOTO/PIC")},
+                                scratch + QStringLiteral("/cp-%1").arg(photos), photos, mb))
         return false;
-    std::printf("%-26s %7d photos %8.3f s                %7.1f MB/s\n", "cp -r of the photos",
-                photos, cpSeconds, mb / cpSeconds);
     std::fflush(stdout);
     return true;
 }

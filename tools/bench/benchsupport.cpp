@@ -156,6 +156,11 @@ void printTimed(const char *what, const BenchStopwatch &watch)
     std::printf("%-44s %8.3f s  (cpu %.3f s)\n", what, watch.wall(), watch.cpu());
 }
 
+namespace {
+
+// Wall seconds `cp -r` takes to copy the folders into target (made
+// afresh): the measure a copying step is set beside. Negative when cp
+// fails.
 double copySeconds(const QStringList &folders, const QString &target)
 {
     QDir(target).removeRecursively(); // a copy of an earlier run would be overwritten
@@ -166,6 +171,19 @@ double copySeconds(const QStringList &folders, const QString &target)
         != 0)
         return -1;
     return timer.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+bool printCopyBeside(const char *what, const QStringList &folders, const QString &target,
+                     int photos, double mb)
+{
+    const double seconds = copySeconds(folders, target);
+    if (seconds < 0)
+        return false;
+    std::printf("%-26s %7d photos %8.3f s                %7.1f MB/s\n", what, photos, seconds,
+                mb / seconds);
+    return true;
 }
 
 } // namespace bench

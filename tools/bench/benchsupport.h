@@ -81,9 +81,9 @@ private:
 // One timed step as the benches print it: what, wall-clock and CPU seconds.
 void printTimed(const char *what, const BenchStopwatch &watch);
 
-// Wall seconds `cp -r` takes to copy the folders into target (made
-// afresh): the measure a copying step is set beside. Negative when cp
-// fails.
-double copySeconds(const QStringList &folders, const QString &target);
+// Times `cp -r` of the folders into target and prints its MB/s for mb
+// megabytes in the benches' line, labelled what; false when cp fails.
+bool printCopyBeside(const char *what, const QStringList &folders, const QString &target,
+                     int photos, double mb);
 
 } // namespace bench
